@@ -1,0 +1,122 @@
+#include "base/Cp1251.h"
+#include "base/Exceptions.h"
+#include "platform/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(IniFile, ReadingRules) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.ini");
+    writeAll(path, "[Sec]\r\nDec=42\r\nHex1=$1F\r\nHex2=0x10\r\nBad=12ab\r\nZero=0\r\nTwo=2\r\n"
+                   "  Spaced  =  value with blanks  \r\nText=\xCF\xF0\xE8\xE2\xE5\xF2\r\n");
+    const TMemIniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("sec", "dec", -1), 42);
+    EXPECT_EQ(ini.ReadInteger("Sec", "Hex1", -1), 31);
+    EXPECT_EQ(ini.ReadInteger("Sec", "Hex2", -1), 16);
+    EXPECT_EQ(ini.ReadInteger("Sec", "Bad", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Sec", "Missing", 7), 7);
+    EXPECT_FALSE(ini.ReadBool("Sec", "Zero", true));
+    EXPECT_TRUE(ini.ReadBool("Sec", "Two", false));
+    EXPECT_TRUE(ini.ReadBool("Sec", "Bad", true)); // not an integer: the default
+    EXPECT_FALSE(ini.ReadBool("Sec", "Bad", false));
+    EXPECT_EQ(ini.ReadString("Sec", "spaced", "-"), QStringLiteral("value with blanks"));
+    EXPECT_EQ(ini.ReadString("Sec", "Text", "-"), QString::fromUtf8("Привет"));
+    EXPECT_TRUE(ini.ValueExists("SEC", "TWO"));
+    EXPECT_FALSE(ini.ValueExists("Sec", "Nope"));
+    EXPECT_FALSE(ini.ValueExists("Other", "Two"));
+}
+
+TEST(IniFile, MissingFileReadsAsEmpty) {
+    QTemporaryDir dir;
+    const TMemIniFile ini(dir.filePath("none.ini"));
+    EXPECT_TRUE(ini.ReadSections().isEmpty());
+    EXPECT_EQ(ini.ReadString("A", "B", "dflt"), QStringLiteral("dflt"));
+}
+
+TEST(IniFile, ExactBytesOfAFileWrittenFromScratch) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("new.ini");
+    TMemIniFile ini(path);
+    ini.WriteString("FormCommon", "etObject", QString::fromUtf8("Объект"));
+    ini.WriteBool("FormCommon", "cbVoice", true);
+    ini.WriteInteger("FormConnect", "DialPhonesNum", 2);
+    ini.WriteBool("formcommon", "CBVOICE", false); // same key, first spelling kept
+    ini.UpdateFile();
+    EXPECT_EQ(readAll(path), QByteArray("[FormCommon]\r\netObject=\xCE\xE1\xFA\xE5\xEA\xF2\r\ncbVoice=0\r\n\r\n"
+                                        "[FormConnect]\r\nDialPhonesNum=2\r\n\r\n"));
+}
+
+TEST(IniFile, RewriteKeepsForeignSectionsAndKeyOrder) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cur.ini");
+    writeAll(path, "[Update]\nUpdatePanelVersion=x\n; a comment\n[FormLoops]\nb=2\na=1\nc=3\n");
+    TMemIniFile ini(path);
+    ini.WriteString("FORMLOOPS", "A", "10");
+    ini.WriteString("FormLoops", "d", "4");
+    ini.UpdateFile();
+    EXPECT_EQ(readAll(path), QByteArray("[Update]\r\nUpdatePanelVersion=x\r\n; a comment\r\n\r\n"
+                                        "[FormLoops]\r\nb=2\r\na=10\r\nc=3\r\nd=4\r\n\r\n"));
+    const TMemIniFile again(path);
+    EXPECT_EQ(again.ReadSection("formloops"), (QStringList{"b", "a", "c", "d"}));
+}
+
+TEST(IniFile, FileVariantWritesThrough) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("through.ini");
+    TIniFile ini(path);
+    ini.WriteInteger("S", "k", 5);
+    EXPECT_EQ(TMemIniFile(path).ReadInteger("S", "k", 0), 5);
+    ini.DeleteKey("s", "K");
+    EXPECT_FALSE(TMemIniFile(path).ValueExists("S", "k"));
+}
+
+TEST(IniFile, FailedWriteIsReportedAndOldFileIntact) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.ini");
+    const QByteArray old("[A]\r\nx=1\r\n\r\n");
+    writeAll(path, old);
+    TMemIniFile ini(path);
+    ini.WriteString("A", "long", QString(4000, u'z'));
+
+    // A file-size limit refuses the write even for root, who ignores folder permissions.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    EXPECT_THROW(ini.UpdateFile(), EIniFileError);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(readAll(path), old);
+
+    if (geteuid() != 0) {
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_THROW(ini.UpdateFile(), EIniFileError);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(readAll(path), old);
+    }
+    TMemIniFile nowhere(dir.filePath("no/such/folder/x.ini"));
+    nowhere.WriteString("A", "b", "c");
+    EXPECT_THROW(nowhere.UpdateFile(), EIniFileError);
+}
