@@ -73,7 +73,7 @@ bool TEditKeyFilter::FilterKey(QKeyEvent* event) {
     if (kept == typed)
         return false;
     // Only part of what the key typed (or something else) is to be typed.
-    if (!kept.isEmpty())
+    if (!kept.isEmpty() && !edit_->isReadOnly())
         edit_->insert(kept);
     return true;
 }

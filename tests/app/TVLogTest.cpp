@@ -31,7 +31,6 @@ QColor Fg(const QTreeWidgetItem* item) { return item->foreground(0).color(); }
 QColor Bg(const QTreeWidgetItem* item) { return item->background(0).color(); }
 
 const QColor kInfoBk(255, 255, 225); // the tool-tip background of the classic desktop
-const QColor kWhite(255, 255, 255);
 
 QByteArray ReadAll(const QString& path) {
     QFile f(path);
@@ -39,6 +38,15 @@ QByteArray ReadAll(const QString& path) {
 }
 
 } // namespace
+
+// One log line as shown: its text and its two colours, then its detail lines.
+std::string Shown(const QTreeWidgetItem* item) {
+    std::string out = item->text(0).toStdString() + " " + Fg(item).name().toStdString() + " on " +
+                      Bg(item).name().toStdString();
+    for (int i = 0; i < item->childCount(); ++i)
+        out += " [" + Shown(item->child(i)) + "]";
+    return out;
+}
 
 TEST(TVLog, EachOperationAddsItsNodesInItsColours) {
     LogPane pane;
@@ -50,51 +58,25 @@ TEST(TVLog, EachOperationAddsItsNodesInItsColours) {
     log.WriteLines(QStringLiteral(">>>>"), {QStringLiteral("VER 01 4.13"), QStringLiteral("OK")}, clFuchsia);
     log.WriteLines(QStringLiteral("none"), {}, clGreen);
 
-    QTreeWidget& tree = pane.tree;
-    ASSERT_EQ(tree.topLevelItemCount(), 6);
-    const auto* info = tree.topLevelItem(0);
-    EXPECT_EQ(info->text(0), QStringLiteral("info"));
-    EXPECT_EQ(Fg(info), QColor(0, 0, 0));
-    EXPECT_EQ(Bg(info), kInfoBk);
-
-    const auto* error = tree.topLevelItem(1);
-    EXPECT_EQ(Fg(error), QColor(255, 255, 0)); // yellow
-    EXPECT_EQ(Bg(error), QColor(255, 0, 0));   // on red
-
-    const auto* plain = tree.topLevelItem(2);
-    EXPECT_EQ(Fg(plain), QColor(0, 0, 0));
-    EXPECT_EQ(Bg(plain), kWhite);
-
-    const auto* sent = tree.topLevelItem(3);
-    EXPECT_EQ(sent->text(0), QStringLiteral("<<<<"));
-    EXPECT_EQ(Fg(sent), QColor(0, 0, 255)); // blue-green-red 0xFF0000 is blue
-    EXPECT_EQ(Bg(sent), kWhite);
-    ASSERT_EQ(sent->childCount(), 1);
-    EXPECT_EQ(sent->child(0)->text(0), QStringLiteral("+v"));
-    EXPECT_EQ(Fg(sent->child(0)), QColor(0, 0, 255));
-    EXPECT_EQ(Bg(sent->child(0)), kInfoBk);
-    EXPECT_EQ(sent->child(0)->childCount(), 0);
-
-    const auto* answer = tree.topLevelItem(4);
-    EXPECT_EQ(Fg(answer), QColor(255, 0, 255));
-    EXPECT_EQ(Bg(answer), kWhite);
-    ASSERT_EQ(answer->childCount(), 2);
-    EXPECT_EQ(answer->child(0)->text(0), QStringLiteral("VER 01 4.13"));
-    EXPECT_EQ(answer->child(1)->text(0), QStringLiteral("OK"));
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(Fg(answer->child(i)), QColor(255, 0, 255));
-        EXPECT_EQ(Bg(answer->child(i)), kInfoBk);
-    }
-
-    const auto* none = tree.topLevelItem(5);
-    EXPECT_EQ(none->childCount(), 0);
-    EXPECT_EQ(Fg(none), QColor(0, 128, 0));
+    // Blue-green-red values: clBlue is blue, clFuchsia magenta; #ffffe1 is the tool-tip colour.
+    const std::vector<std::string> expected{
+        "info #000000 on #ffffe1",
+        "error #ffff00 on #ff0000",
+        "plain #000000 on #ffffff",
+        "<<<< #0000ff on #ffffff [+v #0000ff on #ffffe1]",
+        ">>>> #ff00ff on #ffffff [VER 01 4.13 #ff00ff on #ffffe1] [OK #ff00ff on #ffffe1]",
+        "none #008000 on #ffffff",
+    };
+    std::vector<std::string> shown;
+    for (int i = 0; i < pane.tree.topLevelItemCount(); ++i)
+        shown.push_back(Shown(pane.tree.topLevelItem(i)));
+    EXPECT_EQ(shown, expected);
 
     log.Clear();
-    EXPECT_EQ(tree.topLevelItemCount(), 0);
+    EXPECT_EQ(pane.tree.topLevelItemCount(), 0);
     log.WriteMessage(QStringLiteral("again"));
-    ASSERT_EQ(tree.topLevelItemCount(), 1);
-    EXPECT_EQ(tree.topLevelItem(0)->text(0), QStringLiteral("again"));
+    ASSERT_EQ(pane.tree.topLevelItemCount(), 1);
+    EXPECT_EQ(Shown(pane.tree.topLevelItem(0)), "again #000000 on #ffffff");
 }
 
 TEST(TVLog, UnselectedLinesShowTheirColoursSelectedOnesTheSelection) {

@@ -67,14 +67,3 @@ TEST(Delay, DoesNotPumpMessagesOffTheGuiThread) {
     EXPECT_EQ(afterWait, 0);
     EXPECT_GT(elapsed, 20);
 }
-
-TEST(Delay, StepsAtLeastTheStepApart) {
-    QList<qint64> steps;
-    const qint64 start = Clock::NowMs();
-    DelayWithSteps(200, 40, [&] { steps.append(Clock::NowMs()); });
-    ASSERT_FALSE(steps.isEmpty());
-    EXPECT_LE(steps.size(), 5); // 200 ms cannot hold more than five 40 ms steps
-    EXPECT_GE(steps.first() - start, 40);
-    for (qsizetype i = 1; i < steps.size(); ++i)
-        EXPECT_GE(steps.at(i) - steps.at(i - 1), 40);
-}

@@ -3,16 +3,12 @@
 #include <QProgressBar>
 #include <gtest/gtest.h>
 
-TEST(KtProgressBar, Defaults) {
+TEST(KtProgressBar, DefaultsAndPartsWithoutATotal) {
     TKtProgressBar bar;
     EXPECT_EQ(bar.TotalParts(), 0u);
     EXPECT_EQ(bar.PartsComplete(), 0u);
     EXPECT_EQ(bar.Percent(), 0);
     EXPECT_EQ(bar.size(), QSize(200, 24));
-}
-
-TEST(KtProgressBar, PartsWithoutATotalChangeNothing) {
-    TKtProgressBar bar;
     bar.SetPercent(40);
     bar.SetPartsComplete(5);
     EXPECT_EQ(bar.PartsComplete(), 0u);
