@@ -1,0 +1,191 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+
+class SerialBackend;
+struct SerialLineSettings;
+struct SysStatus;
+
+enum TBaudRate {
+    br110, br300, br600, br1200, br2400, br4800, br9600, br14400, br19200,
+    br38400, br56000, br57600, br115200, br128000, br256000, brCustom
+};
+enum TDataBits { db4, db5, db6, db7, db8 };
+enum TParity { paNone, paOdd, paEven, paMark, paSpace };
+enum TStopBits { sb1, sb1_5, sb2 };
+enum TFlowControl { fcNone, fcRtsCts, fcDtrDsr, fcSoftware, fcCustom };
+
+// Line-control flag sets; each is an or-ed combination of its flags.
+enum TRTSSetting : unsigned { fsCTSOut = 1u << 0, fsRTSEnabled = 1u << 1, fsRTSHandshake = 1u << 2 };
+enum TDTRSetting : unsigned { fsDSROut = 1u << 0, fsDTREnabled = 1u << 1, fsDTRHandshake = 1u << 2 };
+enum TXOnXOffSetting : unsigned { fsInX = 1u << 0, fsOutX = 1u << 1 };
+enum TCommOption : unsigned { coParityCheck = 1u << 0, coLeaveDTROpen = 1u << 1 };
+using TRTSSettings = unsigned;
+using TDTRSettings = unsigned;
+using TXOnXOffSettings = unsigned;
+using TCommOptions = unsigned;
+
+class TCustomComm;
+
+// Byte size, parity and stop bits of the line.
+class TCommDataControl {
+public:
+    explicit TCommDataControl(TCustomComm& owner) : owner_(owner) {}
+    TDataBits DataBits() const { return dataBits_; }
+    TParity Parity() const { return parity_; }
+    TStopBits StopBits() const { return stopBits_; }
+    void SetDataBits(TDataBits value);
+    void SetParity(TParity value);
+    void SetStopBits(TStopBits value);
+    void Assign(const TCommDataControl& source);
+
+private:
+    TCustomComm& owner_;
+    TDataBits dataBits_ = db8;
+    TParity parity_ = paNone;
+    TStopBits stopBits_ = sb1;
+};
+
+// Queue sizes (bytes) and the time-outs (ms) of Read and Send. A Linux tty has queues of a
+// fixed size; OutputSize still caps how much Send puts into the driver's queue at a time.
+class TCommBuffers {
+public:
+    explicit TCommBuffers(TCustomComm& owner) : owner_(owner) {}
+    quint16 InputSize() const { return inputSize_; }
+    quint16 InputTimeout() const { return inputTimeout_; }
+    quint16 OutputSize() const { return outputSize_; }
+    quint16 OutputTimeout() const { return outputTimeout_; }
+    // Sizes are kept within 128 to 4096 bytes.
+    void SetInputSize(quint16 value);
+    void SetOutputSize(quint16 value);
+    void SetInputTimeout(quint16 value) { inputTimeout_ = value; }
+    void SetOutputTimeout(quint16 value) { outputTimeout_ = value; }
+    void Assign(const TCommBuffers& source);
+
+private:
+    TCustomComm& owner_;
+    quint16 inputSize_ = 2048;
+    quint16 inputTimeout_ = 500;
+    quint16 outputSize_ = 2048;
+    quint16 outputTimeout_ = 500;
+};
+
+// The software flow-control characters.
+class TCommEventChars {
+public:
+    explicit TCommEventChars(TCustomComm& owner) : owner_(owner) {}
+    unsigned char XonChar() const { return xonChar_; }
+    unsigned char XoffChar() const { return xoffChar_; }
+    void SetXonChar(unsigned char value);
+    void SetXoffChar(unsigned char value);
+    void Assign(const TCommEventChars& source);
+
+private:
+    TCustomComm& owner_;
+    unsigned char xonChar_ = 17;
+    unsigned char xoffChar_ = 19;
+};
+
+// One serial port: open by name, line settings, purge, queue counts, RTS, and reads and
+// writes that wait for the line with poll() instead of spinning. A name without "/" is a
+// device in /dev. Failures raise EDeviceError with the codes of SerialErr.
+class TCustomComm {
+public:
+    TCustomComm();
+    // Tests pass a backend that records how the line is driven.
+    explicit TCustomComm(std::unique_ptr<SerialBackend> backend);
+    TCustomComm(const TCustomComm&) = delete;
+    TCustomComm& operator=(const TCustomComm&) = delete;
+    virtual ~TCustomComm();
+
+    TBaudRate BaudRate() const { return baudRate_; }
+    void SetBaudRate(TBaudRate value);
+    quint32 BaudValue() const { return baudValue_; }
+    // A rate outside the table: BaudRate becomes brCustom.
+    void SetBaudValue(quint32 value);
+    const QString& DeviceName() const { return deviceName_; }
+    // Ignored while the port is open.
+    void SetDeviceName(const QString& value);
+
+    TCommDataControl& DataControl() { return dataControl_; }
+    TDataBits DataBits() const { return dataControl_.DataBits(); }
+    TParity Parity() const { return dataControl_.Parity(); }
+    TStopBits StopBits() const { return dataControl_.StopBits(); }
+    void SetDataBits(TDataBits value) { dataControl_.SetDataBits(value); }
+    void SetParity(TParity value) { dataControl_.SetParity(value); }
+    void SetStopBits(TStopBits value) { dataControl_.SetStopBits(value); }
+    TCommBuffers& Buffers() { return buffers_; }
+    TCommEventChars& EventChars() { return eventChars_; }
+
+    // Any value but fcCustom re-derives the three line-control sets.
+    TFlowControl FlowControl() const { return flowControl_; }
+    void SetFlowControl(TFlowControl value);
+    // Setting a set by hand makes the flow control fcCustom.
+    TRTSSettings RTSSettings() const { return rtsSettings_; }
+    TDTRSettings DTRSettings() const { return dtrSettings_; }
+    TXOnXOffSettings XOnXOffSettings() const { return xonXoffSettings_; }
+    void SetRTSSettings(TRTSSettings value);
+    void SetDTRSettings(TDTRSettings value);
+    void SetXOnXOffSettings(TXOnXOffSettings value);
+    TCommOptions Options() const { return options_; }
+    void SetOptions(TCommOptions value);
+
+    void Open();
+    void Close();
+    bool Opened() const;
+
+    void PurgeIn();
+    void PurgeOut();
+    // 0: bytes waiting to be read; 1: bytes waiting to be sent; anything else 0.
+    int QueueCount(int which);
+    void SetRTS(bool on);
+    // Returns once the last byte written has left the transmitter.
+    void Drain();
+    // Sleeps until input arrives (true) or timeoutMs passes (false); never spins.
+    bool WaitForInput(int timeoutMs);
+
+    // True when every byte was written; the text goes out in Windows-1251.
+    bool SendString(const QString& text);
+    int Send(const char* buffer, int count);
+    int SendData(const char* buffer, int count, int timeoutMs);
+    // Everything queued at the moment; true when that was not empty.
+    bool ReadString(QString& text);
+    int Read(char* buffer, int count);
+    int ReadData(char* buffer, int count, int timeoutMs);
+
+    void ApplyCommState();
+    void ApplyBuffers();
+
+private:
+    void RequireOpen() const;
+    void DeriveLineControl();
+    SerialLineSettings LineSettings() const;
+    int WriteSome(const char* buffer, int count);
+    int ReadSome(char* buffer, int count);
+    void WaitForRoom(int timeoutMs);
+
+    std::unique_ptr<SerialBackend> backend_;
+    TBaudRate baudRate_ = br9600;
+    quint32 baudValue_ = 9600;
+    QString deviceName_ = QStringLiteral("COM2");
+    TCommDataControl dataControl_{*this};
+    TCommBuffers buffers_{*this};
+    TCommEventChars eventChars_{*this};
+    TFlowControl flowControl_ = fcNone;
+    TRTSSettings rtsSettings_ = 0;
+    TDTRSettings dtrSettings_ = 0;
+    TXOnXOffSettings xonXoffSettings_ = 0;
+    TCommOptions options_ = 0;
+};
+
+// Milliseconds from now until just past start + timeoutMs: a wait of that length ends with
+// "more than timeoutMs elapsed" true, so a poll loop neither spins nor ends early.
+int MsUntilPast(qint64 start, int timeoutMs);
+
+// The component as the transports create it.
+class TSerialComm : public TCustomComm {
+public:
+    using TCustomComm::TCustomComm;
+};

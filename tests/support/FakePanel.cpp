@@ -1,0 +1,77 @@
+#include "support/FakePanel.h"
+
+FakePanel::FakePanel() {
+    Start();
+}
+
+FakePanel::~FakePanel() {
+    Stop();
+}
+
+void FakePanel::SetAnswer(const QByteArray& command, const QByteArray& value) {
+    SetReply(command, ReadAnswer(value));
+}
+
+void FakePanel::SetReply(const QByteArray& command, const QByteArray& reply) {
+    std::lock_guard lock(mutex_);
+    replies_[command] = reply;
+}
+
+void FakePanel::SetFault(const QByteArray& command, const FakeFault& fault) {
+    std::lock_guard lock(mutex_);
+    faults_[command] = fault;
+}
+
+void FakePanel::SetFaultForAll(const FakeFault& fault) {
+    std::lock_guard lock(mutex_);
+    faultForAll_ = fault;
+}
+
+QList<QByteArray> FakePanel::Frames() const {
+    std::lock_guard lock(mutex_);
+    return frames_;
+}
+
+bool FakePanel::WaitForFrames(int count, int timeoutMs) const {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return frames_.size() >= count; });
+}
+
+std::optional<QByteArray> FakePanel::Respond(const QByteArray& command) {
+    if (const auto it = replies_.constFind(command); it != replies_.cend())
+        return *it;
+    if (command.contains('='))
+        return WriteAnswer();
+    return std::nullopt;
+}
+
+void FakePanel::OnBytes(const QByteArray& bytes) {
+    pending_ += bytes;
+    for (;;) {
+        // Anything before the frame's "+" is line noise to the panel.
+        const qsizetype start = pending_.indexOf('+');
+        if (start < 0) {
+            pending_.clear();
+            return;
+        }
+        const qsizetype end = pending_.indexOf('\r', start);
+        if (end < 0) {
+            pending_.remove(0, start);
+            return;
+        }
+        const QByteArray command = pending_.mid(start + 1, end - start - 1);
+        pending_.remove(0, end + 1);
+
+        std::optional<QByteArray> reply;
+        FakeFault fault;
+        {
+            std::lock_guard lock(mutex_);
+            frames_.append(command);
+            reply = Respond(command);
+            fault = faults_.value(command, faultForAll_);
+        }
+        changed_.notify_all();
+        if (reply)
+            Deliver(*reply, fault);
+    }
+}
