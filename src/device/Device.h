@@ -36,7 +36,8 @@ public:
     // Query, then the value as a decimal or hexadecimal number; a value that is no number gives
     // false and leaves n as it was.
     virtual bool ReadInt(const QString& command, int& n, bool hex);
-    // Up to three tries. On failure answer holds the raw text of the last try.
+    // Up to three tries. On failure answer holds the raw text of the last try. A command with a
+    // CR or LF in it is never sent (the panel would take it for two) and gives false.
     virtual bool Request(const QString& command, QString& answer, int timeoutMs, bool parse);
     // A write: succeeds when the terminator came back.
     virtual bool Command(const QString& command);
