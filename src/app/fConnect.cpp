@@ -31,8 +31,7 @@ void AddSorted(QComboBox* combo, const QString& text) {
 
 // The number of a "DialPhone<n>" key (n in plain decimal), or 0 for any other key.
 int PhoneKeyNumber(const QString& key) {
-    if (key.size() <= kPhoneKey.size() || !asciiSameText(key.left(kPhoneKey.size()), kPhoneKey))
-        return 0;
+    if (key.size() <= kPhoneKey.size() || !asciiSameText(key.left(kPhoneKey.size()), kPhoneKey)) return 0;
     const QString digits = key.mid(kPhoneKey.size());
     bool ok = false;
     const int number = digits.toInt(&ok);
@@ -120,8 +119,7 @@ void TFormConnect::LoadDialPhones(const TMemIniFile& ini) {
     }
     for (const QString& text : std::as_const(numbered)) {
         const QString phone = text.trimmed();
-        if (!phone.isEmpty())
-            AddSorted(cbPhones, phone);
+        if (!phone.isEmpty()) AddSorted(cbPhones, phone);
     }
 }
 
@@ -140,13 +138,10 @@ bool TFormConnect::Execute() {
 
 void TFormConnect::RememberDialPhone() {
     const QString text = cbPhones->currentText();
-    if (text.isEmpty())
-        return;
+    if (text.isEmpty()) return;
     for (int i = 0; i < cbPhones->count(); ++i)
-        if (cbPhones->itemText(i) == text)
-            return;
-    if (cbPhones->count() >= MaxDialPhones)
-        cbPhones->removeItem(cbPhones->count() - 1);
+        if (cbPhones->itemText(i) == text) return;
+    if (cbPhones->count() >= MaxDialPhones) cbPhones->removeItem(cbPhones->count() - 1);
     cbPhones->insertItem(0, text);
     // Removing the item Qt had as current, or inserting into an empty list, rewrites the field.
     SetNumberField(text);

@@ -18,10 +18,8 @@ QPushButton* TKtDialogButtons::AddButton(const QString& caption, int TKtDialogBu
     auto* button = new QPushButton(caption, this);
     button->resize(DefaultButtonWidth, ButtonHeight);
     connect(button, &QPushButton::clicked, this, [this, result] {
-        if (this->*result == 0)
-            return;
-        if (auto* dialog = qobject_cast<QDialog*>(window()))
-            dialog->done(this->*result);
+        if (this->*result == 0) return;
+        if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->done(this->*result);
     });
     return button;
 }
@@ -59,8 +57,7 @@ void TKtDialogButtons::resizeEvent(QResizeEvent* event) {
 void TKtDialogButtons::ArrangeButtons() {
     int right = width();
     for (QPushButton* button : {help_, cancel_, ok_}) {
-        if (button->isHidden())
-            continue;
+        if (button->isHidden()) continue;
         right -= button->width() + 8;
         button->move(right, 6);
     }

@@ -12,8 +12,7 @@ TKtLabel::TKtLabel(QWidget* parent) : QWidget(parent), text_(new QLabel(this)) {
 }
 
 void TKtLabel::SetCaption(const QString& value) {
-    if (value == caption_)
-        return;
+    if (value == caption_) return;
     caption_ = value;
     text_->setText(value);
     AdjustBounds();
@@ -21,31 +20,27 @@ void TKtLabel::SetCaption(const QString& value) {
 
 void TKtLabel::SetAlignment(Qt::Alignment value) {
     value &= Qt::AlignHorizontal_Mask;
-    if (value == alignment_)
-        return;
+    if (value == alignment_) return;
     alignment_ = value;
     text_->setAlignment(alignment_ | Qt::AlignTop);
 }
 
 void TKtLabel::SetWordWrap(bool value) {
-    if (value == wordWrap_)
-        return;
+    if (value == wordWrap_) return;
     wordWrap_ = value;
     text_->setWordWrap(value);
     AdjustBounds();
 }
 
 void TKtLabel::SetAutoSize(bool value) {
-    if (value == autoSize_)
-        return;
+    if (value == autoSize_) return;
     autoSize_ = value;
     AdjustBounds();
 }
 
 void TKtLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        AdjustBounds();
+    if (event->type() == QEvent::FontChange) AdjustBounds();
 }
 
 void TKtLabel::resizeEvent(QResizeEvent* event) {
@@ -54,8 +49,7 @@ void TKtLabel::resizeEvent(QResizeEvent* event) {
 }
 
 void TKtLabel::AdjustBounds() {
-    if (!autoSize_)
-        return;
+    if (!autoSize_) return;
     // An empty caption still takes the height of one line, so the label does not vanish.
     const QString text = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
     const QFontMetrics metrics(font());
