@@ -26,8 +26,8 @@ public:
 
     // The connect path's entry point: shows the dialog modally (through the dialog service)
     // over owner and returns true when it closed with a data call up (worker.Connected set).
-    // Otherwise the port has been closed, unless the dialog service ended the dialog without
-    // closing it; the caller closes and frees the transport in either case.
+    // On false no call is up and the dialog has closed the port; the caller frees the
+    // transport.
     static bool Execute(QWidget* owner, const QString& phone, TModemWorker& worker, TLogWriter& log);
 
     // Ends the dialog unless a dial runs; then it stops the dial and closes when it has unwound.
