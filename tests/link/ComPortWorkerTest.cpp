@@ -1,3 +1,4 @@
+#include "base/Exceptions.h"
 #include "link/ComPortWorker.h"
 #include "platform/Clock.h"
 #include "platform/SerialBackend.h"
