@@ -72,6 +72,20 @@ private:
     QStringList& log_;
 };
 
+// A line with bytes always waiting, faster than any reader.
+class EndlessBackend : public SerialBackend {
+public:
+    SysStatus QueuedInput(int& count) override {
+        count = 64;
+        return {};
+    }
+    SysStatus Read(char* buffer, int count, int& got) override {
+        std::fill(buffer, buffer + count, 'x');
+        got = count;
+        return {};
+    }
+};
+
 class ModemLikeWorker : public TComPortWorker {
 public:
     ModemLikeWorker() : TComPortWorker(false, true) {}
@@ -168,6 +182,8 @@ TEST(ComPortWorkerTest, OkInsideAValueDoesNotCutTheAnswer) {
     EXPECT_LT(elapsed, 150);
 }
 
+// A device that never stops sending (a line that picks up noise, a wrong device) must not hold
+// the caller past its time-out, even when the queue is never found empty.
 TEST(ComPortWorkerTest, ALineThatNeverStopsSendingStillTimesOut) {
     Link link;
     std::atomic<bool> streaming{true};
@@ -184,6 +200,13 @@ TEST(ComPortWorkerTest, ALineThatNeverStopsSendingStillTimesOut) {
     EXPECT_FALSE(ok);
     EXPECT_FALSE(answer.isEmpty());
     EXPECT_LT(elapsed, 700);
+
+    FakePanel panel;
+    TComPortWorker worker(true, true, new TSerialComm(std::make_unique<EndlessBackend>()));
+    worker.Open(panel.PortPath(), br19200);
+    const qint64 start = Clock::NowMs();
+    EXPECT_FALSE(worker.Receive(answer, OK, 100));
+    EXPECT_LT(Clock::NowMs() - start, 400);
 }
 
 TEST(ComPortWorkerTest, SendPurgesStaleInput) {
