@@ -3,12 +3,10 @@
 #include "platform/SerialBackend.h"
 #include "support/FakePanel.h"
 
-#include <atomic>
 #include <functional>
 #include "PrintQt.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace {
 
@@ -185,28 +183,14 @@ TEST(ComPortWorkerTest, OkInsideAValueDoesNotCutTheAnswer) {
 // A device that never stops sending (a line that picks up noise, a wrong device) must not hold
 // the caller past its time-out, even when the queue is never found empty.
 TEST(ComPortWorkerTest, ALineThatNeverStopsSendingStillTimesOut) {
-    Link link;
-    std::atomic<bool> streaming{true};
-    std::thread noise([&] {
-        while (streaming)
-            if (!link.panel.Write(QByteArray(64, 'x')))
-                break;
-    });
     QString answer;
-    qint64 elapsed = 0;
-    const bool ok = link.Exchange("+v\r", answer, 200, &elapsed);
-    streaming = false;
-    noise.join();
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(answer.isEmpty());
-    EXPECT_LT(elapsed, 700);
-
     FakePanel panel;
     TComPortWorker worker(true, true, new TSerialComm(std::make_unique<EndlessBackend>()));
     worker.Open(panel.PortPath(), br19200);
     const qint64 start = Clock::NowMs();
     EXPECT_FALSE(worker.Receive(answer, OK, 100));
     EXPECT_LT(Clock::NowMs() - start, 400);
+    EXPECT_FALSE(answer.isEmpty());
 }
 
 TEST(ComPortWorkerTest, SendPurgesStaleInput) {
