@@ -98,10 +98,10 @@ public:
 
     int FirmwareMajor = 0; // 0 until read
     int FirmwareMinor = 0;
-    quint8 HistoryMode = 0;   // 1: new history records go to the front of the page's cache
-    bool NoGoodbye = false;   // set when the link is known broken: the destructor sends nothing
-    bool HistoryRun = true;   // cleared to stop the history file writer at its next record
-    int HistoryCursor = -1;   // the panel's history write pointer as last read
+    quint8 HistoryMode = 0; // 1: new history records go to the front of the page's cache
+    bool NoGoodbye = false; // set when the link is known broken: the destructor sends nothing
+    bool HistoryRun = true; // cleared to stop the history file writer at its next record
+    int HistoryCursor = -1; // the panel's history write pointer as last read
 
 protected:
     // Runs a transfer inside a fresh progress window with the timer paused; the window is freed
