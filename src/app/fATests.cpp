@@ -59,6 +59,7 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
     zadav = c.AddMaskEdit(GroupBox3, QStringLiteral("zadav"), QStringLiteral("!999;1;_"), QStringLiteral("015"));
     zadav->setGeometry(8, 62, 33, 21);
     zadav->setMaxLength(3);
+    zadav->SetText(c.HintOf(zadav));
     AddLabel(GroupBox3, QStringLiteral("сек."), 48, 65);
 
     GroupBox4 =

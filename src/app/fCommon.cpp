@@ -54,6 +54,7 @@ TFormCommon::TFormCommon(QWidget* owner) : TformIncl(owner) {
     etO = c.AddEdit(GroupBox3, QStringLiteral("etO"), QStringLiteral("0050"));
     etO->setGeometry(8, 40, 80, 21);
     etO->setMaxLength(4);
+    etO->setText(c.HintOf(etO));
     // The filter is put on when a key goes down, as every edit of the pages gets its own.
     SetKeyDownHandler(etO, [this] { SetKeyPressFilter(etO, &TInputController::HexKeys); });
 

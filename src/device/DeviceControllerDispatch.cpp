@@ -1,14 +1,18 @@
 #include "device/DeviceController.h"
 
+#include "app/fATests.h"
+#include "app/fCommon.h"
 #include "app/fIn.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
 // before it.
 
 void TDeviceController::DispatchRead(TformIncl& page) {
-    Q_UNUSED(page);
+    if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
+    if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {
-    Q_UNUSED(page);
+    if (auto* common = qobject_cast<TFormCommon*>(&page)) return WriteCommon(*common);
+    if (auto* autoTests = qobject_cast<TformATests*>(&page)) return WriteAutoTests(*autoTests);
 }
