@@ -34,10 +34,11 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
                            QStringLiteral("Если установлено, панель формирует событие \"Перезагрузка\""),
                            QStringLiteral("false"));
     reload->setGeometry(8, 20, 497, 17);
-    vosst = c.AddCheckBox(GroupBox2, QStringLiteral("vosst"),
-                          QStringLiteral("Если установлено, панель формирует события \"Восстановление 220 V\" "
-                                         "и \"Исчезновение 220 V\""),
-                          QStringLiteral("false"));
+    vosst =
+        c.AddCheckBox(GroupBox2, QStringLiteral("vosst"),
+                      QStringLiteral("Если установлено, панель формирует события \"Восстановление 220 V\" "
+                                     "и \"Исчезновение 220 V\""),
+                      QStringLiteral("false"));
     vosst->setGeometry(8, 44, 497, 17);
     av12 = c.AddCheckBox(GroupBox2, QStringLiteral("av12"),
                          QStringLiteral("Если установлено, панель перезапускается и формирует событие "
@@ -45,8 +46,8 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
                          QStringLiteral("false"));
     av12->setGeometry(8, 68, 497, 17);
 
-    GroupBox3 =
-        c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Задержки"), GroupBox1)), QStringLiteral("GroupBox3"));
+    GroupBox3 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Задержки"), GroupBox1)),
+                           QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(16, 128, 513, 96);
     AddLabel(GroupBox3,
              QStringLiteral("Событие \"Восстановление 220 V\" формируется, если внешнее питание "
@@ -56,18 +57,20 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
              QStringLiteral("событие \"Исчезновение 220 V\" - если внешнее питание отсутствует дольше "
                             "этого времени"),
              8, 38);
-    zadav = c.AddMaskEdit(GroupBox3, QStringLiteral("zadav"), QStringLiteral("!999;1;_"), QStringLiteral("015"));
+    zadav =
+        c.AddMaskEdit(GroupBox3, QStringLiteral("zadav"), QStringLiteral("!999;1;_"), QStringLiteral("015"));
     zadav->setGeometry(8, 62, 33, 21);
     zadav->setMaxLength(3);
     zadav->SetText(c.HintOf(zadav));
     AddLabel(GroupBox3, QStringLiteral("сек."), 48, 65);
 
-    GroupBox4 =
-        c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Автотесты"), GroupBox1)), QStringLiteral("GroupBox4"));
+    GroupBox4 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Автотесты"), GroupBox1)),
+                           QStringLiteral("GroupBox4"));
     GroupBox4->setGeometry(16, 232, 513, 148);
     AddLabel(GroupBox4, QStringLiteral("Автотесты"), 8, 25);
     ComboBox1 = c.AddComboBox(GroupBox4, QStringLiteral("ComboBox1"), QStringLiteral("0"));
-    ComboBox1->addItems({QStringLiteral("Нет"), QStringLiteral("Один"), QStringLiteral("Два"), QStringLiteral("Три")});
+    ComboBox1->addItems(
+        {QStringLiteral("Нет"), QStringLiteral("Один"), QStringLiteral("Два"), QStringLiteral("Три")});
     ComboBox1->setGeometry(80, 22, 80, 21);
     AddLabel(GroupBox4, QStringLiteral("№          Время автотеста"), 8, 54);
     constexpr int firstRow = 72;
@@ -123,8 +126,7 @@ QString TformATests::NormalDelay(const QString& text) {
 void TformATests::NormaliseDelay() {
     const QString text = zadav->Text();
     const QString normal = NormalDelay(text);
-    if (normal == text)
-        return;
+    if (normal == text) return;
     const int cursor = zadav->cursorPosition();
     zadav->SetText(normal);
     zadav->setCursorPosition(cursor);

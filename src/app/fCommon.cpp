@@ -41,13 +41,13 @@ TFormCommon::TFormCommon(QWidget* owner) : TformIncl(owner) {
     etTime = c.AddEdit(GroupBox2, QStringLiteral("etTime"));
     etTime->setGeometry(8, 40, 140, 21);
     etTime->setReadOnly(true);
-    btnSync = c.AddOther(new QPushButton(QStringLiteral("Синхронизировать"), GroupBox2),
-                         QStringLiteral("btnSync"));
+    btnSync =
+        c.AddOther(new QPushButton(QStringLiteral("Синхронизировать"), GroupBox2), QStringLiteral("btnSync"));
     btnSync->setGeometry(154, 38, 118, 25);
     btnSync->setEnabled(false);
 
-    GroupBox3 =
-        c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Объект"), GroupBox1)), QStringLiteral("GroupBox3"));
+    GroupBox3 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Объект"), GroupBox1)),
+                           QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(304, 24, 225, 80);
     lbO = c.AddLabel(GroupBox3, QStringLiteral("lbO"), QStringLiteral("Номер объекта"));
     lbO->move(8, 20);
@@ -91,24 +91,26 @@ TFormCommon::TFormCommon(QWidget* owner) : TformIncl(owner) {
     Button3->setGeometry(364, 220, 165, 25);
     Button3->setEnabled(false);
 
-    GroupBox5 = c.AddOther(
-        PlainFont(new QGroupBox(QStringLiteral("Параметры голосового Contact ID"), GroupBox1)),
-        QStringLiteral("GroupBox5"));
+    GroupBox5 =
+        c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Параметры голосового Contact ID"), GroupBox1)),
+                   QStringLiteral("GroupBox5"));
     GroupBox5->setGeometry(16, 256, 513, 70);
     rbSlowCID1 = c.AddRadioButton(
         GroupBox5, QStringLiteral("rbSlowCID1"),
         QStringLiteral("стандартная передача в голосовом канале посылки Contact ID"), QStringLiteral("true"));
     rbSlowCID1->setGeometry(8, 20, 497, 17);
     rbSlowCID1->setChecked(true);
-    rbSlowCID2 = c.AddRadioButton(GroupBox5, QStringLiteral("rbSlowCID2"),
-                                  QStringLiteral("замедленная передача в голосовом канале посылки Contact ID"));
+    rbSlowCID2 =
+        c.AddRadioButton(GroupBox5, QStringLiteral("rbSlowCID2"),
+                         QStringLiteral("замедленная передача в голосовом канале посылки Contact ID"));
     rbSlowCID2->setGeometry(8, 44, 497, 17);
 
     GroupBox6 = c.AddOther(
         PlainFont(new QGroupBox(QStringLiteral("Проверка работы открытых коллекторов"), GroupBox1)),
         QStringLiteral("GroupBox6"));
     GroupBox6->setGeometry(16, 334, 513, 56);
-    btnOnOuts = c.AddOther(new QPushButton(QStringLiteral("Проверить"), GroupBox6), QStringLiteral("btnOnOuts"));
+    btnOnOuts =
+        c.AddOther(new QPushButton(QStringLiteral("Проверить"), GroupBox6), QStringLiteral("btnOnOuts"));
     btnOnOuts->setGeometry(8, 22, 100, 25);
     btnOnOuts->setEnabled(false);
 

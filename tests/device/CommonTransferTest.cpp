@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -24,64 +23,59 @@ QString WriteError(const char* label) {
     return QStringLiteral("Ошибка при записи параметра \"") + QString::fromUtf8(label) + u'"';
 }
 
-// Frames sent since `from`.
-QList<QByteArray> FramesFrom(const FakePanel& panel, qsizetype from) {
-    return panel.Frames().mid(from);
-}
-
 } // namespace
 
 class CommonTransfer : public ControllerFixture {
 protected:
+    // The frames one page transfer sends; the error list starts empty.
+    QList<QByteArray> Transfer(TformIncl& page, bool write) {
+        controller->ClearErrors();
+        const qsizetype from = panel.Frames().size();
+        write ? controller->WritePage(page) : controller->ReadPage(page);
+        return panel.Frames().mid(from);
+    }
+    QList<QByteArray> Read(TformIncl& page) { return Transfer(page, false); }
+    QList<QByteArray> Write(TformIncl& page) { return Transfer(page, true); }
+    QStringList Errors() const { return controller->GetErrors(); }
+
     TFormCommon common;
     TformATests tests;
+    const QList<QComboBox*> hours{tests.cbH1, tests.cbH2, tests.cbH3};
+    const QList<QComboBox*> minutes{tests.cbM1, tests.cbM2, tests.cbM3};
 };
 
 TEST_F(CommonTransfer, ReadCommonDecodesEveryParameter) {
-    struct Case {
-        QByteArray aq;
-        QString signal;
-        quint32 signalParts;
-        QString error;
-        quint32 errorParts;
-        bool failed;
-    };
-    const QList<Case> cases{
-        {"1F,05", "31", 31, "5", 5, false},
-        {"63,63", "99", 0, "7", 7, false}, // 99 is "not known": an empty bar, the worst error rate
-        {"G1,05", "", 0, "", 0, true},     // nothing shown
-        {"1F", "31", 31, "", 0, true},     // the level is shown before the error rate fails
-        {"14;zz", "20", 20, "", 0, true},
+    // "AQ" answer -> etSignal, PSignal parts, etError, PEr parts; whether it failed.
+    const QList<std::tuple<QByteArray, QString, bool>> cases{
+        {"1F,05", "31 31 5 5", false},
+        {"63,63", "99 0 7 7", false}, // 99 is "not known": an empty bar, the worst error rate
+        {"G1,05", " 0  0", true},     // nothing shown
+        {"1F", "31 31  0", true},     // the level is shown before the error rate fails
     };
     panel.SetValue("o", "0050");
     panel.SetValue("AC", "09:05:07 06/12/26");
     panel.SetValue("dt", "1");
-    for (const Case& c : cases) {
+    for (const auto& [aq, shown, failed] : cases) {
         TFormCommon page;
-        panel.SetValue("AQ", c.aq);
-        const qsizetype from = panel.Frames().size();
-        controller->ClearErrors();
-        controller->ReadPage(page);
-        SCOPED_TRACE(c.aq.constData());
-        EXPECT_EQ(FramesFrom(panel, from), (QList<QByteArray>{"o", "AC", "dt", "AQ"}));
-        EXPECT_EQ(page.etO->text(), QStringLiteral("50"));
-        EXPECT_EQ(page.etTime->text(), QStringLiteral("09:05:07 06/12/26"));
+        panel.SetValue("AQ", aq);
+        SCOPED_TRACE(aq.constData());
+        EXPECT_EQ(Read(page), (QList<QByteArray>{"o", "AC", "dt", "AQ"}));
+        EXPECT_EQ(page.etO->text() + u' ' + page.etTime->text(), QStringLiteral("50 09:05:07 06/12/26"));
         EXPECT_TRUE(page.rbSlowCID2->isChecked());
-        EXPECT_EQ(page.etSignal->text(), c.signal);
-        EXPECT_EQ(page.PSignal->PartsComplete(), c.signalParts);
-        EXPECT_EQ(page.etError->text(), c.error);
-        EXPECT_EQ(page.PEr->PartsComplete(), c.errorParts);
-        EXPECT_EQ(controller->GetErrors(),
-                  c.failed ? QStringList{ReadError("Качество сигнала GSM")} : QStringList());
+        EXPECT_EQ(QStringLiteral("%1 %2 %3 %4")
+                      .arg(page.etSignal->text())
+                      .arg(page.PSignal->PartsComplete())
+                      .arg(page.etError->text())
+                      .arg(page.PEr->PartsComplete()),
+                  shown);
+        EXPECT_EQ(Errors(), failed ? QStringList{ReadError("Качество сигнала GSM")} : QStringList());
     }
-    EXPECT_TRUE(log.Texts().contains(QStringLiteral("Читаю \"Параметры голосового Contact ID\"")));
 
     panel.SetValue("dt", "2");
     panel.SetValue("AQ", "1F,05");
-    controller->ClearErrors();
-    controller->ReadPage(common);
+    Read(common);
     EXPECT_TRUE(common.rbSlowCID1->isChecked()) << "an unknown mode changes nothing";
-    EXPECT_EQ(controller->GetErrors(), QStringList{ReadError("Параметры голосового Contact ID")});
+    EXPECT_EQ(Errors(), QStringList{ReadError("Параметры голосового Contact ID")});
 }
 
 TEST_F(CommonTransfer, WriteCommonFrames) {
@@ -90,19 +84,13 @@ TEST_F(CommonTransfer, WriteCommonFrames) {
     for (const auto& [text, frame] : QList<std::pair<QString, QByteArray>>{
              {"5", "o=0005"}, {"9999", "o=9999"}, {"1a", ""}, {"-1", ""}, {"", ""}}) {
         common.etO->setText(text);
-        controller->ClearErrors();
-        const qsizetype from = panel.Frames().size();
-        const QDateTime before = QDateTime::currentDateTime();
-        controller->WritePage(common);
-        const QDateTime after = QDateTime::currentDateTime();
-
-        QList<QByteArray> frames = FramesFrom(panel, from);
         SCOPED_TRACE(text.toStdString());
-        ASSERT_EQ(frames.size(), frame.isEmpty() ? 2 : 3);
-        if (!frame.isEmpty()) {
-            EXPECT_EQ(frames.takeFirst(), frame);
-        }
-        EXPECT_EQ(controller->GetErrors(), frame.isEmpty() ? QStringList{reason} : QStringList());
+        const QDateTime before = QDateTime::currentDateTime();
+        QList<QByteArray> frames = Write(common);
+        const QDateTime after = QDateTime::currentDateTime();
+        EXPECT_EQ(frames.size() == 3 ? frames.takeFirst() : QByteArray(), frame);
+        ASSERT_EQ(frames.size(), 2);
+        EXPECT_EQ(Errors(), frame.isEmpty() ? QStringList{reason} : QStringList());
         // The PC's clock, always in the panel's 24-hour form.
         QStringList clocks;
         for (QDateTime t = before.addSecs(-1); t <= after; t = t.addSecs(1))
@@ -113,17 +101,16 @@ TEST_F(CommonTransfer, WriteCommonFrames) {
 }
 
 TEST_F(CommonTransfer, ReadAutoTests) {
-    for (const auto& [name, value] : QList<std::pair<QByteArray, QByteArray>>{
-             {"AN", "3"}, {"AH", "01:02:03"}, {"AM", "04:05:06"}, {"AA", "0A"}, {"Y", "1"}, {"PO", "101"},
-             {"xx", "78"}})
-        panel.SetValue(name, value);
-    controller->ReadPage(tests);
-    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"AN", "AH", "AM", "AA", "Y", "PO", "xx"}));
-    EXPECT_TRUE(controller->GetErrors().isEmpty());
+    for (const QByteArray& setting :
+         QByteArray("AN=3 AH=01:02:03 AM=04:05:06 AA=0A Y=1 PO=101 xx=78").split(' '))
+        panel.SetValue(setting.split('=').at(0), setting.split('=').at(1));
+    EXPECT_EQ(Read(tests), (QList<QByteArray>{"AN", "AH", "AM", "AA", "Y", "PO", "xx"}));
+    EXPECT_TRUE(Errors().isEmpty());
     EXPECT_EQ(tests.ComboBox1->currentIndex(), 3);
-    const QList<QComboBox*> times{tests.cbH1, tests.cbH2, tests.cbH3, tests.cbM1, tests.cbM2, tests.cbM3};
-    for (int i = 0; i < times.size(); ++i)
-        EXPECT_EQ(times[i]->currentIndex(), i + 1) << times[i]->objectName().toStdString();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(hours[i]->currentIndex(), i + 1);
+        EXPECT_EQ(minutes[i]->currentIndex(), i + 4);
+    }
     EXPECT_EQ(tests.cbH4->currentIndex(), 10);
     EXPECT_TRUE(tests.reload->isChecked() && tests.vosst->isChecked() && tests.av12->isChecked());
     EXPECT_EQ(tests.zadav->Text(), QStringLiteral("120"));
@@ -134,26 +121,19 @@ TEST_F(CommonTransfer, ReadAutoTests) {
     panel.SetValue("xx", "05");
     panel.SetValue("PO", "1");
     panel.SetFault("AH", Silent());
-    const qsizetype from = panel.Frames().size();
-    controller->ClearErrors();
-    controller->ReadPage(tests);
-    EXPECT_FALSE(FramesFrom(panel, from).contains("AM"));
-    EXPECT_EQ(tests.cbM3->currentIndex(), 6);
+    EXPECT_FALSE(Read(tests).contains("AM"));
+    EXPECT_EQ(minutes[2]->currentIndex(), 6);
     EXPECT_EQ(tests.zadav->Text(), QStringLiteral("015"));
-    EXPECT_EQ(controller->GetErrors(),
-              (QStringList{ReadError("Часы автотестов"), ReadError("События по питанию")}));
+    EXPECT_EQ(Errors(), (QStringList{ReadError("Часы автотестов"), ReadError("События по питанию")}));
 
     panel.SetFault("AH", FakeFault());
     panel.SetValue("AH", "ab:02:03");
     panel.SetValue("PO", "001");
-    controller->ClearErrors();
-    controller->ReadPage(tests);
-    EXPECT_EQ(controller->GetErrors(), QStringList{ReadError("Автотесты")});
+    Read(tests);
+    EXPECT_EQ(Errors(), QStringList{ReadError("Автотесты")});
 }
 
 TEST_F(CommonTransfer, WriteAutoTestsForEveryCount) {
-    const QList<QComboBox*> hours{tests.cbH1, tests.cbH2, tests.cbH3};
-    const QList<QComboBox*> minutes{tests.cbM1, tests.cbM2, tests.cbM3};
     tests.cbH4->setCurrentIndex(10);
     tests.reload->setChecked(true);
     tests.vosst->setChecked(true);
@@ -164,21 +144,18 @@ TEST_F(CommonTransfer, WriteAutoTestsForEveryCount) {
             minutes[i]->setCurrentIndex(21 + i);
         }
         tests.ComboBox1->setCurrentIndex(count);
-        const qsizetype from = panel.Frames().size();
-        controller->WritePage(tests);
-
         QList<QByteArray> expected{"AN=" + QByteArray::number(count)};
         for (int i = 0; i < count; ++i)
             expected << "AH" + QByteArray::number(i) + "=1" + QByteArray::number(i + 1)
                      << "AM" + QByteArray::number(i) + "=2" + QByteArray::number(i + 1);
-        expected << "AA=0A" << "Y=1" << "PO=110" << "xx=78";
-        EXPECT_EQ(FramesFrom(panel, from), expected) << count;
-        for (int i = 0; i < 3; ++i) {
+        expected += QList<QByteArray>{"AA=0A", "Y=1", "PO=110", "xx=78"};
+        EXPECT_EQ(Write(tests), expected) << count;
+        EXPECT_TRUE(Errors().isEmpty());
+        for (int i = 0; i < 3; ++i) { // tests beyond the count are switched off on the page
             EXPECT_EQ(hours[i]->currentIndex(), i < count ? 11 + i : 0) << count << " test " << i + 1;
             EXPECT_EQ(minutes[i]->currentIndex(), i < count ? 21 + i : 0) << count << " test " << i + 1;
         }
     }
-    EXPECT_TRUE(controller->GetErrors().isEmpty());
 }
 
 TEST_F(CommonTransfer, WriteAutoTestsWithRefusedOrMissingValues) {
@@ -187,24 +164,19 @@ TEST_F(CommonTransfer, WriteAutoTestsWithRefusedOrMissingValues) {
     tests.ComboBox1->setCurrentIndex(1);
     tests.cbH2->setCurrentIndex(5);
     panel.SetFault("AN=1", Silent());
-    controller->WritePage(tests);
+    EXPECT_EQ(Write(tests), (QList<QByteArray>{"AN=1", "AN=1", "AN=1", "AA=00", "Y=0", "PO=000", "xx=0F"}));
     EXPECT_EQ(tests.cbH2->currentIndex(), 0);
-    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"AN=1", "AN=1", "AN=1", "AA=00", "Y=0", "PO=000", "xx=0F"}));
-    EXPECT_EQ(controller->GetErrors(), QStringList{WriteError("Кол-во автотестов")});
+    EXPECT_EQ(Errors(), QStringList{WriteError("Кол-во автотестов")});
 
     // No count and no period chosen (a hand-edited settings file): each is reported, neither
-    // is sent, and the rest of the page goes out.
-    QTemporaryDir dir;
-    TMemIniFile ini(dir.filePath(QStringLiteral("s.txt")));
+    // is sent, the times on the page stay, and the rest of the page goes out.
+    TMemIniFile ini(QString{});
     ini.WriteInteger(QStringLiteral("formATests"), QStringLiteral("ComboBox1"), -1);
     ini.WriteInteger(QStringLiteral("formATests"), QStringLiteral("cbH4"), -1);
+    ini.WriteInteger(QStringLiteral("formATests"), QStringLiteral("cbM3"), 7);
     tests.LoadFromIni(ini);
-    tests.cbM3->setCurrentIndex(7);
-    const qsizetype from = panel.Frames().size();
-    controller->ClearErrors();
-    controller->WritePage(tests);
-    EXPECT_EQ(FramesFrom(panel, from), (QList<QByteArray>{"Y=0", "PO=000", "xx=0F"}));
-    EXPECT_EQ(tests.cbM3->currentIndex(), 7);
-    EXPECT_EQ(controller->GetErrors(),
+    EXPECT_EQ(Write(tests), (QList<QByteArray>{"Y=0", "PO=000", "xx=0F"}));
+    EXPECT_EQ(minutes[2]->currentIndex(), 7);
+    EXPECT_EQ(Errors(),
               (QStringList{WriteError("Кол-во автотестов"), WriteError("Период дополнительного автотеста")}));
 }
