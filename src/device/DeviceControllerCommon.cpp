@@ -92,7 +92,7 @@ void TDeviceController::WriteCommon(TFormCommon& page) {
     StepProgress();
     LogWriting(kObjectLabel);
     // The panel takes the object number as four decimal digits; a negative one would go out
-    // as "-001", so it is refused like any other text that is no object number.
+    // as "-0001", so it is refused like any other text that is no object number.
     const std::optional<int> number = TryStrToInt(page.etO->text());
     if (!number || *number < 0)
         AddWriteErrorDetail(kObjectLabel, kNotANumber);
