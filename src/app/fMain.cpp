@@ -71,6 +71,10 @@ TFormMain::TFormMain(QWidget* parent)
     }
 }
 
+TFormMain::~TFormMain() {
+    SetController(nullptr);
+}
+
 void TFormMain::PlaceProgressBar() {
     // Over the last status panel, just inside its frame.
     int left = 0;

@@ -14,6 +14,8 @@ class TFormMain : public TFormAppMain, public TControllerHost {
     Q_OBJECT
 public:
     explicit TFormMain(QWidget* parent = nullptr);
+    // Frees the controller while this window can still serve the device controller's goodbye.
+    ~TFormMain() override;
 
     // The link check: the window is disabled while it runs and afterwards has the enabled state
     // it had before, so a window that keeps it disabled (the update window, the keypad dialog)
