@@ -6,7 +6,7 @@ class QWidget;
 
 // What the device controller needs of the main window, which implements it: the modem
 // link-check timer, the status bar's version panel, the wait cursor and the owner of the
-// progress window.
+// progress window. None of the operations throws: the controller calls them from its destructor.
 class TControllerHost {
 public:
     virtual ~TControllerHost() = default;

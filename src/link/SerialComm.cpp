@@ -105,9 +105,8 @@ TCustomComm::TCustomComm() : TCustomComm(std::make_unique<SerialBackend>()) {}
 
 TCustomComm::TCustomComm(std::unique_ptr<SerialBackend> backend) : backend_(std::move(backend)) {}
 
-TCustomComm::~TCustomComm() {
-    backend_->Close();
-}
+// The backend closes an open port as it goes.
+TCustomComm::~TCustomComm() = default;
 
 void TCustomComm::SetBaudRate(TBaudRate value) {
     if (value == baudRate_)

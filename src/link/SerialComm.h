@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Exceptions.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <memory>

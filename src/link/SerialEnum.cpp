@@ -1,12 +1,10 @@
 #include "link/SerialEnum.h"
 
-#include "base/Exceptions.h"
+#include "link/SerialErr.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <dirent.h>
 
 namespace {
@@ -24,13 +22,9 @@ bool isPlaceholder(const QString& entry) {
 bool EnumSerialPorts(QStringList& ports, unsigned kinds, const QString& sysfsRoot) {
     const QString classDir = sysfsRoot + QStringLiteral("/class/tty");
     DIR* dir = ::opendir(QFile::encodeName(classDir).constData());
-    if (!dir) {
-        const int error = errno;
-        throw EDeviceError(QStringLiteral("EnumPorts failed. (error %1: %2)")
-                               .arg(error)
-                               .arg(QString::fromLocal8Bit(std::strerror(error))),
-                           12);
-    }
+    if (!dir)
+        RaiseDeviceSystemError(QString::fromLatin1(SerialErr::sMsgEnumPorts), SerialErr::ErrEnumPorts, "opendir",
+                               errno);
     QStringList found;
     while (dirent* e = ::readdir(dir)) {
         const QString name = QFile::decodeName(e->d_name);
@@ -44,7 +38,8 @@ bool EnumSerialPorts(QStringList& ports, unsigned kinds, const QString& sysfsRoo
     }
     ::closedir(dir);
 
-    if (!(kinds & pkSerial))
+    // As with the platform's own list, nothing found leaves the caller's list as it was.
+    if (!(kinds & pkSerial) || found.isEmpty())
         return true;
     found.sort();
     ports = found;

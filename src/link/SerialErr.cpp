@@ -24,8 +24,7 @@ void RaiseDeviceError(const QString& message, int code) {
 
 void RaiseDeviceSystemError(const QString& message, int code, const char* call, int error) {
     RaiseDeviceError(QStringLiteral("%1 (%2 error %3: %4)")
-                         .arg(message, QString::fromLatin1(call))
-                         .arg(error)
-                         .arg(QString::fromLocal8Bit(std::strerror(error))),
+                         .arg(message, QString::fromLatin1(call), QString::number(error),
+                              QString::fromLocal8Bit(std::strerror(error))),
                      code);
 }

@@ -1,6 +1,8 @@
 #include "link/ComPortWorker.h"
 #include "support/FakePanel.h"
 
+#include "PrintQt.h"
+
 #include <gtest/gtest.h>
 
 // The fake panel itself, through the real transport: what later protocol tests stand on.

@@ -44,6 +44,11 @@ TEST(SerialEnum, KeepsRealSerialPortsInNameOrder) {
     QStringList untouched{QStringLiteral("kept")};
     EXPECT_TRUE(EnumSerialPorts(untouched, pkParallel | pkFax, sys.path()));
     EXPECT_EQ(untouched, QStringList{QStringLiteral("kept")});
+    QTemporaryDir empty;
+    QDir().mkpath(empty.path() + QStringLiteral("/class/tty"));
+    QStringList kept{QStringLiteral("/dev/ttyS9")};
+    EXPECT_TRUE(EnumComPorts(kept, empty.path()));
+    EXPECT_EQ(kept, QStringList{QStringLiteral("/dev/ttyS9")});
     QStringList firstBitDecides;
     EXPECT_TRUE(EnumSerialPorts(firstBitDecides, pkSerial | pkParallel, sys.path()));
     EXPECT_EQ(firstBitDecides.size(), 4);
@@ -57,6 +62,6 @@ TEST(SerialEnum, UnreadableListRaisesCode12) {
         FAIL() << "no exception";
     } catch (const EDeviceError& e) {
         EXPECT_EQ(e.Code, 12);
-        EXPECT_TRUE(e.message().startsWith(QStringLiteral("EnumPorts failed. (error ")));
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("EnumPorts failed. (opendir error ")));
     }
 }

@@ -17,6 +17,8 @@
 class FakeStoringPanel : public FakePanel {
 public:
     FakeStoringPanel();
+    // The line's thread calls Respond on this object: stop it before the tables go.
+    ~FakeStoringPanel() override { Stop(); }
 
     // The value that a read command (its read form: "h0", "AH", "D", "fer000A") answers.
     void SetValue(const QByteArray& readCommand, const QByteArray& value);

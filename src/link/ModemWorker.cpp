@@ -1,0 +1,245 @@
+#include "link/ModemWorker.h"
+
+#include "base/AsciiText.h"
+#include "base/Exceptions.h"
+#include "platform/Clock.h"
+#include "platform/Delay.h"
+
+namespace {
+
+constexpr int kModemTimeoutMs = 5000;
+constexpr int kPollMs = 20;
+constexpr int kErrorsInARow = 4;
+
+struct FailureAnswer {
+    const char* word; // as the modem sends it, compared without regard to Latin case
+    const char* message;
+};
+
+// Tested in this order; the first one found wins.
+constexpr FailureAnswer kFailureAnswers[] = {
+    {"busy", "ОШИБКА! Линия занята(BUSY)!"},
+    {"no carrier", "ОШИБКА! Не могу установить соединение или оно разорвано(NO CARRIER)!"},
+    {"no dialtone", "ОШИБКА! Нет сигнала в линии(NO DIALTONE)!"},
+    {"disconnect", "ОШИБКА! Обрыв Соединения(DISCONNECT)!"},
+    {"no answer", "ОШИБКА! Нет ответа(NO ANSWER)!"},
+};
+
+const char* const kTooManyErrors = "ОШИБКА! Слишком много ошибока от модема!";
+const QLatin1String kError("error");
+
+QString WithCrLf(const QString& command) {
+    return command + QStringLiteral("\r\n");
+}
+
+bool ContainsAny(const QString& text, const QStringList& list) {
+    for (const QString& item : list)
+        if (asciiContains(text, item))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TModemWorker::TModemWorker() : TComPortWorker(false, true) {}
+
+int TModemWorker::DefaultTimeoutValue() {
+    return kModemTimeoutMs;
+}
+
+void TModemWorker::StripCR(QString& text) {
+    text.remove(u'\r');
+}
+
+void TModemWorker::CheckResultCodes(const QString& text) {
+    for (const FailureAnswer& failure : kFailureAnswers) {
+        if (asciiContains(text, QLatin1String(failure.word))) {
+            Connected = false;
+            throw TModemException(QString::fromUtf8(failure.message));
+        }
+    }
+}
+
+bool TModemWorker::CheckErrorAnswer(const QString& text) {
+    if (!asciiContains(text, kError)) {
+        ErrorCount = 0;
+        return false;
+    }
+    if (++ErrorCount >= kErrorsInARow) {
+        Connected = false;
+        throw TModemException(QString::fromUtf8(kTooManyErrors));
+    }
+    return true;
+}
+
+bool TModemWorker::ErrorAnswer(const QString& answer, bool ended) {
+    // The row counts answers. A poll that has caught nothing yet, or only the first bytes of
+    // an answer, is none: letting it break the row would keep a modem that answers every
+    // command with "ERROR" from ever reaching the fourth.
+    return (ended || asciiContains(answer, kError)) && CheckErrorAnswer(answer);
+}
+
+void TModemWorker::Purge() {
+    QString pending;
+    ReadAll(pending);
+    CheckResultCodes(pending);
+}
+
+bool TModemWorker::ReadPending(QString& answer, int) {
+    ReadAll(answer);
+    StripCR(answer);
+    return true;
+}
+
+bool TModemWorker::Receive(QString& answer, const QString& terminator, int timeoutMs) {
+    answer.clear();
+    const qint64 start = Clock::NowMs();
+    QString chunk;
+    while (Clock::NowMs() - start <= timeoutMs) {
+        if (StopFlag)
+            return false;
+        ReadAll(chunk);
+        answer += chunk;
+        CheckResultCodes(answer);
+        const bool ended = TerminatorEndsAnswer(answer, terminator);
+        if (ErrorAnswer(answer, ended))
+            return false;
+        if (ended) {
+            StripCR(answer);
+            return true;
+        }
+        Delay(kPollMs);
+    }
+    // As on the direct line: a terminator without a line break before it still counts, only
+    // after the whole time-out.
+    if (!asciiContains(answer, terminator))
+        return false;
+    StripCR(answer);
+    return true;
+}
+
+bool TModemWorker::ReceiveAny(QString& answer, const QStringList& list, int timeoutMs) {
+    answer.clear();
+    const qint64 start = Clock::NowMs();
+    QString chunk;
+    while (Clock::NowMs() - start <= timeoutMs) {
+        if (StopFlag)
+            return false;
+        ReadAll(chunk);
+        answer += chunk; // an item split over two polls is still found, as on the direct line
+        CheckResultCodes(answer);
+        const bool ended = ContainsAny(answer, list);
+        if (ErrorAnswer(answer, ended))
+            return false;
+        if (ended) {
+            StripCR(answer);
+            return true;
+        }
+        Delay(kPollMs);
+    }
+    StripCR(answer);
+    CheckResultCodes(answer);
+    return ContainsAny(answer, list);
+}
+
+bool TModemWorker::SendAT(const QString& command, const QString& expect, int tries, int timeoutMs) {
+    const int scaledMs = int(Clock::Scaled(timeoutMs));
+    for (int i = 0; i < tries; ++i) {
+        if (StopFlag)
+            return false;
+        const bool sent = Send(WithCrLf(command));
+        if (StopFlag)
+            return false;
+        if (sent && WaitFor(expect, scaledMs))
+            return true;
+    }
+    return false;
+}
+
+bool TModemWorker::SendAT5s(const QString& command, const QString& expect, int tries) {
+    return SendAT(command, expect, tries, 5000);
+}
+
+void TModemWorker::SendATNoWait(const QString& command) {
+    Send(WithCrLf(command));
+}
+
+bool TModemWorker::SendAndReceive(const QString& command, QString& answer, const QString& terminator,
+                                  int tries) {
+    answer.clear();
+    for (int i = 0; i < tries; ++i) {
+        if (StopFlag)
+            return false;
+        if (Send(command) && ReceiveDefault(answer, terminator))
+            return true;
+    }
+    return false;
+}
+
+bool TModemWorker::ResetModem() {
+    return SendAT(QStringLiteral("ATZ"), QStringLiteral("OK"), 3, 21000);
+}
+
+bool TModemWorker::CheckAT() {
+    return SendAT(QStringLiteral("AT"), QStringLiteral("OK"), 2, 21000);
+}
+
+bool TModemWorker::SetBearerService() {
+    // A count of tries, not a time: in practice until the modem agrees or the user cancels.
+    return SendAT5s(QStringLiteral("AT+CBST=7,0,1"), QStringLiteral("OK"), 21000);
+}
+
+bool TModemWorker::IsRegistered() {
+    QString answer;
+    if (!SendAndReceive(QStringLiteral("AT+CREG?\r\n"), answer, QStringLiteral("OK"), 5))
+        return false;
+    answer.remove(u' ');
+    answer = asciiLower(answer);
+    // Mode 0, then stat 1 (home network) or 5 (roaming).
+    return answer.contains(QStringLiteral("+creg:0,1")) || answer.contains(QStringLiteral("+creg:0,5"));
+}
+
+bool TModemWorker::Dial(const QString& number) {
+    return SendAT(QStringLiteral("ATD ") + number, QStringLiteral("CONNECT"), 1, 81000);
+}
+
+void TModemWorker::ResetLine() {
+    RtsOff();
+    Clock::SleepMs(Clock::Scaled(1000));
+    RtsOn();
+    Clock::SleepMs(Clock::Scaled(1000));
+}
+
+void TModemWorker::EscapeToCommand() {
+    Purge();
+    SendRaw(QStringLiteral("+++"));
+    // The modem needs a quiet line after the escape before it takes a command.
+    Clock::SleepMs(50);
+}
+
+void TModemWorker::HangUp() {
+    SendATNoWait(QStringLiteral("ATH"));
+}
+
+void TModemWorker::EndCall(const std::function<void(const QString&)>& logLine) {
+    logLine(QStringLiteral("+++"));
+    try {
+        EscapeToCommand();
+    } catch (const std::exception&) {
+        // A late result code or a dead port: still try the hang-up below.
+    }
+    logLine(QStringLiteral("ATH"));
+    try {
+        HangUp();
+    } catch (const std::exception&) {
+        // The call is gone already when the modem reports a failure here.
+    }
+}
+
+bool TModemWorker::LinkAlive(const std::function<bool()>& readVersion) {
+    try {
+        return Connected && readVersion();
+    } catch (const std::exception&) {
+        return false;
+    }
+}

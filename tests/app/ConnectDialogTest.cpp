@@ -1,0 +1,309 @@
+#include "app/fConnect.h"
+#include "base/Exceptions.h"
+#include "platform/IniFile.h"
+#include "support/ScriptedDialogs.h"
+#include "uikit/KtDialogButtons.h"
+#include "uikit/KtLabel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList items(const QComboBox* combo) {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+QPushButton* barButton(TFormConnect& dialog, const QString& caption) {
+    for (QPushButton* button : dialog.KtDialogButtons1->findChildren<QPushButton*>())
+        if (button->text() == caption) return button;
+    return nullptr;
+}
+
+class ConnectDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        dialog.SetPorts(
+            {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyS1"), QStringLiteral("/dev/ttyS0")});
+    }
+
+    // An INI file in the temporary folder holding `text` (CR LF lines).
+    TMemIniFile iniWith(const QString& text) {
+        const QString path = dir.filePath(QStringLiteral("current.ini"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.toUtf8());
+        file.close();
+        return TMemIniFile(path);
+    }
+
+    // A dialog loaded with five remembered numbers.
+    void loadFive() {
+        dialog.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nDialPhonesNum=5\r\n"
+                                                   "DialPhone1=555\r\nDialPhone2=111\r\nDialPhone3=444\r\n"
+                                                   "DialPhone4=222\r\nDialPhone5=333\r\n")));
+        ASSERT_EQ(items(dialog.cbPhones), (QStringList{"111", "222", "333", "444", "555"}));
+    }
+
+    QTemporaryDir dir;
+    TFormConnect dialog;
+};
+
+} // namespace
+
+TEST_F(ConnectDialog, RemembersUpToFiveNumbersNewestFirst) {
+    loadFive();
+    dialog.cbPhones->setEditText(QStringLiteral("666"));
+    dialog.RememberDialPhone();
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"666", "111", "222", "333", "444"}));
+    EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("666"));
+    EXPECT_EQ(dialog.Phone(), QStringLiteral("666"));
+
+    // A number already in the list changes nothing; the comparison is exact.
+    dialog.cbPhones->setEditText(QStringLiteral("333"));
+    dialog.RememberDialPhone();
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"666", "111", "222", "333", "444"}));
+    dialog.cbPhones->setEditText(QStringLiteral(" 333"));
+    dialog.RememberDialPhone();
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{" 333", "666", "111", "222", "333"}));
+    EXPECT_EQ(dialog.Phone(), QStringLiteral("333"));
+
+    // An empty field adds nothing.
+    dialog.cbPhones->setEditText(QString());
+    dialog.RememberDialPhone();
+    EXPECT_EQ(dialog.cbPhones->count(), TFormConnect::MaxDialPhones);
+}
+
+TEST_F(ConnectDialog, TypingOverTheChosenLastNumberKeepsTheTypedText) {
+    loadFive();
+    // The engineer picks the last number, then types over it: dropping that item must not
+    // bring another number into the field.
+    dialog.cbPhones->setCurrentIndex(4);
+    dialog.cbPhones->setEditText(QStringLiteral("777"));
+    dialog.RememberDialPhone();
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"777", "111", "222", "333", "444"}));
+    EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("777"));
+
+    // The first number ever, into an empty list.
+    TFormConnect fresh;
+    fresh.cbPhones->setEditText(QStringLiteral("8916"));
+    fresh.RememberDialPhone();
+    EXPECT_EQ(items(fresh.cbPhones), QStringList{QStringLiteral("8916")});
+    EXPECT_EQ(fresh.cbPhones->currentText(), QStringLiteral("8916"));
+}
+
+TEST_F(ConnectDialog, BlankNumberMeansCableAndIsDroppedAtTheNextLoad) {
+    dialog.cbPhones->setEditText(QStringLiteral("89160000000"));
+    dialog.RememberDialPhone();
+    dialog.cbPhones->setEditText(QStringLiteral("   "));
+    EXPECT_TRUE(dialog.Phone().isEmpty());
+    dialog.RememberDialPhone();
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"   ", "89160000000"}));
+
+    TMemIniFile ini(dir.filePath(QStringLiteral("current.ini")));
+    dialog.SaveSettings(ini);
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("FormConnect"), QStringLiteral("DialPhonesNum"), 0), 2);
+    ini.UpdateFile();
+
+    TFormConnect next;
+    next.LoadSettings(TMemIniFile(ini.FileName()));
+    EXPECT_EQ(items(next.cbPhones), QStringList{QStringLiteral("89160000000")});
+    EXPECT_TRUE(next.Phone().isEmpty());
+}
+
+TEST_F(ConnectDialog, LoadsTrimmedNonEmptyNumbersSortedAndTheLastField) {
+    dialog.LoadSettings(
+        iniWith(QStringLiteral("[formconnect]\r\ncomports=1\r\ncbPhones=0\r\nDialPhonesNum=4\r\n"
+                               "DialPhone1=  89035550011 \r\nDialPhone2=\r\n"
+                               "DialPhone3=+79160001122\r\nDialPhone4=112\r\n"
+                               "DialPhone5=999\r\nCurDialPhone=112\r\n")));
+    EXPECT_EQ(items(dialog.ComPorts), (QStringList{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0"}));
+    EXPECT_EQ(dialog.PortName(), QStringLiteral("/dev/ttyS1"));
+    // Keys beyond the count are not numbers of the list.
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"+79160001122", "112", "89035550011"}));
+    EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("112"));
+    // The field is typed text, not a chosen item, until the engineer picks one.
+    EXPECT_EQ(dialog.cbPhones->currentIndex(), -1);
+}
+
+TEST_F(ConnectDialog, LoadWithoutCurrentNumberKeepsTheField) {
+    dialog.cbPhones->setEditText(QStringLiteral("typed"));
+    dialog.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\ncbPhones=1\r\nDialPhonesNum=2\r\n"
+                                               "DialPhone1=222\r\nDialPhone2=111\r\n")));
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"111", "222"}));
+    EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("typed"));
+}
+
+TEST_F(ConnectDialog, MissingSectionOrStalePortIndex) {
+    dialog.LoadSettings(iniWith(QStringLiteral("[Other]\r\nx=1\r\n")));
+    EXPECT_EQ(dialog.PortName(), QStringLiteral("/dev/ttyS0"));
+    EXPECT_EQ(dialog.cbPhones->count(), 0);
+    EXPECT_TRUE(dialog.cbPhones->currentText().isEmpty());
+
+    // A port remembered at an index the machine no longer has chooses no port.
+    TFormConnect other;
+    other.SetPorts({QStringLiteral("/dev/ttyS0")});
+    other.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nComPorts=3\r\n")));
+    EXPECT_TRUE(other.PortName().isEmpty());
+}
+
+TEST_F(ConnectDialog, DamagedCountLoadsOnlyThePresentNumbersAtOnce) {
+    QElapsedTimer timer;
+    timer.start();
+    dialog.LoadSettings(
+        iniWith(QStringLiteral("[FormConnect]\r\nDialPhonesNum=2147483647\r\n"
+                               "DialPhone1=111\r\nDialPhone07=777\r\nDialPhone900000=900\r\n")));
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"111", "900"}));
+
+    TFormConnect negative;
+    negative.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nDialPhonesNum=-3\r\nDialPhone1=111\r\n")));
+    EXPECT_EQ(negative.cbPhones->count(), 0);
+}
+
+TEST_F(ConnectDialog, FreshSectionBytes) {
+    const QString path = dir.filePath(QStringLiteral("current.ini"));
+    TMemIniFile ini(path);
+    ini.WriteString(QStringLiteral("FormCommon"), QStringLiteral("etA"), QStringLiteral("1"));
+    dialog.ComPorts->setCurrentIndex(2);
+    dialog.cbPhones->setEditText(QStringLiteral("222"));
+    dialog.RememberDialPhone();
+    dialog.cbPhones->setEditText(QStringLiteral("Иван"));
+    dialog.RememberDialPhone();
+    dialog.SaveSettings(ini);
+    ini.UpdateFile();
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[FormCommon]\r\netA=1\r\n\r\n"
+                                         "[FormConnect]\r\nComPorts=2\r\ncbPhones=-1\r\nDialPhonesNum=2\r\n"
+                                         "CurDialPhone=\xC8\xE2\xE0\xED\r\nDialPhone1=\xC8\xE2\xE0\xED\r\n"
+                                         "DialPhone2=222\r\n\r\n"));
+
+    // Read back into the next connect's dialog.
+    TFormConnect next;
+    next.SetPorts(
+        {QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyS1"), QStringLiteral("/dev/ttyUSB0")});
+    next.LoadSettings(TMemIniFile(path));
+    EXPECT_EQ(next.PortName(), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(items(next.cbPhones), (QStringList{"222", "Иван"}));
+    EXPECT_EQ(next.Phone(), QStringLiteral("Иван"));
+}
+
+TEST_F(ConnectDialog, CancelAfterTypingStillRemembersTheNumber) {
+    ScriptedDialogs& dialogs = ScriptedDialogs::Reset();
+    dialogs.QueueExec([this](QDialog& shown) {
+        EXPECT_EQ(&shown, &dialog);
+        dialog.cbPhones->setEditText(QStringLiteral("89161112233"));
+        barButton(dialog, QStringLiteral("Cancel"))->click();
+        return shown.result();
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialogs.execedDialogs, QList<QString>{QStringLiteral("FormConnect")});
+    EXPECT_EQ(dialog.cbPhones->count(), 0);
+    dialog.RememberDialPhone();
+    EXPECT_EQ(items(dialog.cbPhones), QStringList{QStringLiteral("89161112233")});
+}
+
+TEST_F(ConnectDialog, EnterConfirmsWithoutAddingAnItem) {
+    loadFive();
+    ScriptedDialogs& dialogs = ScriptedDialogs::Reset();
+    dialogs.QueueExec([this](QDialog& shown) {
+        shown.show();
+        dialog.cbPhones->setFocus();
+        dialog.cbPhones->setEditText(QStringLiteral("12345"));
+        QTest::keyClick(dialog.cbPhones, Qt::Key_Return);
+        EXPECT_EQ(dialog.cbPhones->count(), 5);
+        EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("12345"));
+        shown.hide();
+        return shown.result();
+    });
+    EXPECT_TRUE(dialog.Execute());
+}
+
+TEST_F(ConnectDialog, LooksAsDesigned) {
+    EXPECT_EQ(dialog.size(), QSize(236, 135));
+    EXPECT_NEAR(dialog.windowOpacity(), 245.0 / 255.0, 0.01);
+    EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
+    EXPECT_EQ(dialog.KtLabel1->Caption(), QStringLiteral("Подключение к Zelvan9-TK4"));
+    // The walkers know the two lists by name, in design order.
+    QStringList valueControls;
+    for (const TDesignedControl& control : dialog.Controls().Items())
+        if (control.Kind == TControlKind::ComboBox) valueControls << control.Name() + u'=' + control.Hint;
+    EXPECT_EQ(valueControls, (QStringList{"ComPorts=0", "cbPhones=0"}));
+
+    // The button bar fills the bottom; OK and Cancel stand right-aligned, Help is hidden.
+    EXPECT_EQ(dialog.KtDialogButtons1->geometry(), QRect(0, 99, 236, 36));
+    EXPECT_EQ(barButton(dialog, QStringLiteral("OK"))->geometry(), QRect(70, 6, 75, 25));
+    EXPECT_EQ(barButton(dialog, QStringLiteral("Cancel"))->geometry(), QRect(153, 6, 75, 25));
+    EXPECT_TRUE(barButton(dialog, QStringLiteral("&Help"))->isHidden());
+    EXPECT_TRUE(barButton(dialog, QStringLiteral("OK"))->isDefault());
+}
+
+TEST_F(ConnectDialog, PortsFromTheSystemList) {
+    const QString root = dir.filePath(QStringLiteral("sys"));
+    for (const char* name : {"ttyUSB1", "ttyACM0"}) {
+        const QString entry = root + QStringLiteral("/class/tty/") + QLatin1String(name);
+        ASSERT_TRUE(QDir().mkpath(entry + QStringLiteral("/device")));
+    }
+    dialog.FillPorts(root);
+    EXPECT_EQ(items(dialog.ComPorts), (QStringList{"/dev/ttyACM0", "/dev/ttyUSB1"}));
+
+    try {
+        dialog.FillPorts(dir.filePath(QStringLiteral("nowhere")));
+        FAIL() << "no exception";
+    } catch (const EDeviceError& e) {
+        EXPECT_EQ(e.Code, 12);
+    }
+}
+
+TEST(KtDialogButtons, ButtonsEndTheDialogWithTheirResults) {
+    QDialog dialog;
+    auto* bar = new TKtDialogButtons(&dialog);
+    bar->SetModalResultOk(mrRetry);
+    bar->setGeometry(0, 0, 300, TKtDialogButtons::BarHeight);
+    dialog.show(); // a hidden widget gets its resize only when shown
+    const auto buttons = bar->findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 3);
+    buttons.at(0)->click();
+    EXPECT_EQ(dialog.result(), mrRetry);
+    buttons.at(1)->click();
+    EXPECT_EQ(dialog.result(), mrCancel);
+    dialog.setResult(-5);
+    buttons.at(2)->click(); // Help's result 0 leaves the dialog alone
+    EXPECT_EQ(dialog.result(), -5);
+    EXPECT_EQ(buttons.at(0)->pos(), QPoint(300 - 166, 6));
+    EXPECT_EQ(buttons.at(1)->pos(), QPoint(300 - 83, 6));
+}
+
+TEST(KtLabel, AutoSizeFollowsTextAndFont) {
+    TKtLabel label;
+    label.SetCaption(QStringLiteral("Короткий"));
+    const QSize small = label.size();
+    label.SetCaption(QStringLiteral("Значительно более длинный текст"));
+    EXPECT_GT(label.width(), small.width());
+    QFont big = label.font();
+    big.setPixelSize(30);
+    label.setFont(big);
+    EXPECT_GT(label.height(), small.height() * 3 / 2);
+
+    label.resize(60, label.height());
+    label.SetWordWrap(true);
+    EXPECT_EQ(label.width(), 60);
+    EXPECT_GT(label.height(), 2 * QFontMetrics(big).height() - 1);
+
+    label.SetAutoSize(false);
+    label.resize(10, 10);
+    label.SetCaption(QStringLiteral("x"));
+    EXPECT_EQ(label.size(), QSize(10, 10));
+}

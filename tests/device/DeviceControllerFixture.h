@@ -1,0 +1,106 @@
+#pragma once
+
+#include "device/ControllerHost.h"
+#include "device/DeviceController.h"
+#include "link/ComPortWorker.h"
+#include "platform/Clock.h"
+#include "support/FakeStoringPanel.h"
+#include "support/RecordingLog.h"
+
+#include <QWidget>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <memory>
+
+// The main window as the device controller sees it: counts the timer's pauses (the timer runs
+// while none is open) and records the cursor and the status-bar text.
+class FakeHost : public TControllerHost {
+public:
+    void PausePollTimer() override {
+        ++pauses;
+        ++depth;
+    }
+    void ResumePollTimer() override {
+        ++resumes;
+        --depth;
+    }
+    void ShowPanelVersion(const QString& text) override { versionText = text; }
+    void SetBusyCursor(bool busy) override { cursorCalls.append(busy); }
+    QWidget* HostWindow() override {
+        ++windowRequests;
+        return &window;
+    }
+
+    bool TimerRunning() const { return depth == 0; }
+
+    std::atomic<int> depth{0}; // read by the fake panel's thread
+    int pauses = 0;
+    int resumes = 0;
+    QString versionText;
+    QList<bool> cursorCalls;
+    int windowRequests = 0;
+    QWidget window;
+};
+
+// The fake panel, noting for every frame whether the host's timer was paused when it came.
+class WatchingPanel : public FakeStoringPanel {
+public:
+    explicit WatchingPanel(const FakeHost& host) : host_(host) {}
+    ~WatchingPanel() override { Stop(); } // before the list that Respond fills goes
+
+    // The frames that arrived while the timer was running.
+    QList<QByteArray> FramesWhileTimerRan() const {
+        std::lock_guard lock(mutex_);
+        return unpaused_;
+    }
+
+protected:
+    std::optional<QByteArray> Respond(const QByteArray& command) override {
+        if (host_.depth.load() <= 0) unpaused_.append(command);
+        return FakeStoringPanel::Respond(command);
+    }
+
+private:
+    const FakeHost& host_;
+    QList<QByteArray> unpaused_;
+};
+
+// The direct-cable transport, noting how many frames the panel had seen at each purge.
+class CountingLink : public TComPortWorker {
+public:
+    explicit CountingLink(const FakePanel& panel) : TComPortWorker(true, true), panel_(panel) {}
+    void Purge() override {
+        purgesAtFrame.append(panel_.Frames().size());
+        TComPortWorker::Purge();
+    }
+    QList<qsizetype> purgesAtFrame;
+
+private:
+    const FakePanel& panel_;
+};
+
+// A device controller over the real serial code, talking through a pseudo-terminal to the fake
+// panel, with a recording log and a fake main window.
+class ControllerFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        link.Open(panel.PortPath(), br19200);
+        controller = std::make_unique<TDeviceController>(&link, &log, &host);
+    }
+    void TearDown() override {
+        controller.reset();
+        Clock::SetScaleForTests(1.0);
+    }
+
+    static FakeFault Silent() {
+        FakeFault fault;
+        fault.silent = true;
+        return fault;
+    }
+
+    FakeHost host;
+    WatchingPanel panel{host};
+    CountingLink link{panel};
+    RecordingLog log;
+    std::unique_ptr<TDeviceController> controller;
+};

@@ -1,0 +1,74 @@
+#include "DeviceControllerFixture.h"
+
+#include "base/Exceptions.h"
+
+class Goodbye : public ControllerFixture {};
+
+TEST_F(Goodbye, RestartThenStartWithTheTimerPausedThroughout) {
+    controller.reset();
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"rb", "st"}));
+    // The restart's own pause ends inside the destructor's: "st" must not find the timer running.
+    EXPECT_TRUE(panel.FramesWhileTimerRan().isEmpty());
+    EXPECT_TRUE(host.TimerRunning());
+    EXPECT_EQ(host.pauses, host.resumes);
+    EXPECT_EQ(host.cursorCalls, (QList<bool>{true, false}));
+}
+
+TEST_F(Goodbye, StartFollowsARestartThatGotNoAnswer) {
+    Clock::SetScaleForTests(0.1);
+    panel.SetFault("rb", Silent());
+    controller.reset();
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"rb", "rb", "rb", "st"}));
+    EXPECT_TRUE(panel.FramesWhileTimerRan().isEmpty());
+    EXPECT_TRUE(host.TimerRunning());
+}
+
+TEST_F(Goodbye, NothingWhenTheLinkIsKnownBroken) {
+    controller->NoGoodbye = true;
+    controller.reset();
+    EXPECT_FALSE(panel.WaitForFrames(1, 300));
+    EXPECT_TRUE(host.TimerRunning());
+}
+
+TEST_F(Goodbye, AFailingLinkRaisesNothing) {
+    link.Close(); // every send now fails in the serial component
+    EXPECT_NO_THROW(controller.reset());
+    EXPECT_TRUE(panel.Frames().isEmpty());
+    EXPECT_TRUE(host.TimerRunning());
+    EXPECT_EQ(host.cursorCalls, (QList<bool>{true, false}));
+    EXPECT_TRUE(log.Texts().filter(QStringLiteral("Ошибка")).isEmpty());
+}
+
+class ServiceCommands : public ControllerFixture {};
+
+TEST_F(ServiceCommands, FramesCursorAndTimer) {
+    controller->StartPanel();
+    controller->StopPanel();
+    controller->RestartPanel();
+    EXPECT_EQ(host.cursorCalls, (QList<bool>{true, false, true, false, true, false}));
+    controller->CheckOutputs();
+    controller->SyncClock();
+    EXPECT_EQ(host.cursorCalls.size(), 6); // the last two keep the cursor as it is
+
+    const QList<QByteArray> frames = panel.Frames();
+    ASSERT_EQ(frames.size(), 5);
+    EXPECT_EQ(frames.mid(0, 4), (QList<QByteArray>{"st", "sp", "rb", "dc"}));
+    // "AS=HH:MM:SS DD/MM/YY" with the PC's date.
+    EXPECT_TRUE(frames[4].startsWith("AS=")) << frames[4].constData();
+    EXPECT_EQ(frames[4].size(), 20);
+    EXPECT_TRUE(frames[4].endsWith(QDate::currentDate().toString(QStringLiteral("dd/MM/yy")).toLatin1()));
+    EXPECT_TRUE(panel.FramesWhileTimerRan().isEmpty());
+    EXPECT_TRUE(host.TimerRunning());
+}
+
+TEST_F(ServiceCommands, CursorAndTimerComeBackWhenTheLinkFails) {
+    link.Close();
+    EXPECT_THROW(controller->StartPanel(), EDeviceError);
+    EXPECT_THROW(controller->StopPanel(), EDeviceError);
+    EXPECT_THROW(controller->RestartPanel(), EDeviceError);
+    EXPECT_THROW(controller->CheckOutputs(), EDeviceError);
+    EXPECT_EQ(host.cursorCalls, (QList<bool>{true, false, true, false, true, false}));
+    EXPECT_TRUE(host.TimerRunning());
+    EXPECT_EQ(host.pauses, host.resumes);
+    controller->NoGoodbye = true;
+}

@@ -1,0 +1,173 @@
+#include "DeviceControllerFixture.h"
+
+#include "app/fIn.h"
+#include "app/fProgress.h"
+#include "base/Exceptions.h"
+
+#include <QChildEvent>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+const QString kObject = QStringLiteral("№ объекта");
+const QString kTime = QStringLiteral("Время");
+
+// A page routine of two parameters, built from the controller's helpers as the real ones are;
+// between the two the test may act as the user would.
+class TwoParameterController : public TDeviceController {
+public:
+    using TDeviceController::TDeviceController;
+
+    void ReadTwo(const std::function<void()>& betweenParameters) {
+        RunTransfer([&] {
+            InitProgress(2);
+            StepProgress();
+            LogReading(kObject);
+            int number = 0;
+            if (!Device.GetObjectNumber(number)) AddReadError(kObject);
+            betweenParameters();
+            StepProgress();
+            LogReading(kTime);
+            QString time;
+            if (!Device.GetClock(time)) AddReadError(kTime);
+            StepProgress();
+        });
+    }
+};
+
+} // namespace
+
+class Transfer : public ControllerFixture {
+protected:
+    void SetUp() override {
+        link.Open(panel.PortPath(), br19200);
+        twoParameters = new TwoParameterController(&link, &log, &host);
+        controller.reset(twoParameters);
+    }
+    TFormProgress* ProgressWindow() const { return host.window.findChild<TFormProgress*>(); }
+
+    TwoParameterController* twoParameters = nullptr;
+};
+
+TEST_F(Transfer, StepsTheBarAndLogsEachParameter) {
+    int valueBetween = -1;
+    bool shownBetween = false;
+    twoParameters->ReadTwo([&] {
+        ASSERT_NE(ProgressWindow(), nullptr);
+        valueBetween = ProgressWindow()->pb->value();
+        shownBetween = ProgressWindow()->isVisible();
+    });
+    EXPECT_EQ(valueBetween, 1);
+    EXPECT_TRUE(shownBetween);
+    EXPECT_EQ(ProgressWindow(), nullptr);
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "AC"}));
+    EXPECT_TRUE(panel.FramesWhileTimerRan().isEmpty());
+    EXPECT_TRUE(controller->GetErrors().isEmpty());
+    const QStringList texts = log.Texts();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Читаю \"№ объекта\"")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Читаю \"Время\"")));
+}
+
+TEST_F(Transfer, CancelBetweenTwoParameters) {
+    panel.SetFault("o", Silent()); // the first parameter fails and leaves its error line
+    try {
+        twoParameters->ReadTwo([&] {
+            // The user's click arrives through the event queue, as it would during the transfer.
+            QPushButton* cancel = ProgressWindow()->Button1;
+            QMetaObject::invokeMethod(
+                cancel, [cancel] { cancel->click(); }, Qt::QueuedConnection);
+        });
+        ADD_FAILURE() << "the transfer went on after the cancel";
+    } catch (const TStopException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Отмена"));
+    }
+    EXPECT_FALSE(panel.WaitForFrames(4, 400)); // no frame for the second parameter
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "o", "o"}));
+    EXPECT_EQ(controller->GetErrors(),
+              QStringList{QStringLiteral("Ошибка при чтении параметра \"№ объекта\"")});
+    EXPECT_FALSE(log.Texts().contains(QStringLiteral("Читаю \"Время\"")));
+    EXPECT_EQ(ProgressWindow(), nullptr);
+    EXPECT_TRUE(host.TimerRunning());
+    EXPECT_EQ(host.pauses, host.resumes);
+}
+
+TEST_F(Transfer, LinkFailureLeavesNoWindowAndTheTimerRunning) {
+    EXPECT_THROW(twoParameters->ReadTwo([&] { link.Close(); }), EDeviceError);
+    EXPECT_EQ(ProgressWindow(), nullptr);
+    EXPECT_TRUE(host.TimerRunning());
+    controller->NoGoodbye = true;
+}
+
+// A click handled while a step pumps messages after showing the window stops the transfer at
+// that very step.
+TEST_F(Transfer, CancelDuringTheFirstStep) {
+    struct ClickOnShow : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show) {
+                QPushButton* cancel = static_cast<TFormProgress*>(watched)->Button1;
+                QMetaObject::invokeMethod(
+                    cancel, [cancel] { cancel->click(); }, Qt::QueuedConnection);
+            }
+            return false;
+        }
+    } clickOnShow;
+    struct WatchNewWindows : QObject {
+        QObject* filter = nullptr;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::ChildAdded)
+                static_cast<QChildEvent*>(event)->child()->installEventFilter(filter);
+            return false;
+        }
+    } watch;
+    watch.filter = &clickOnShow;
+    host.window.installEventFilter(&watch);
+
+    EXPECT_THROW(twoParameters->ReadTwo([] {}), TStopException);
+    EXPECT_FALSE(panel.WaitForFrames(1, 300));
+}
+
+TEST_F(Transfer, ACancelDoesNotCarryOverToTheNextTransfer) {
+    EXPECT_THROW(twoParameters->ReadTwo([&] { ProgressWindow()->Button1Click(); }), TStopException);
+    EXPECT_NO_THROW(twoParameters->ReadTwo([] {}));
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "o", "AC"}));
+}
+
+TEST_F(Transfer, PageWithoutRoutinesMovesNothing) {
+    TformIncl page;
+    controller->ReadPage(page);
+    controller->WritePage(page);
+    EXPECT_EQ(host.windowRequests, 2); // a progress window for each, freed again
+    EXPECT_EQ(ProgressWindow(), nullptr);
+    EXPECT_FALSE(panel.WaitForFrames(1, 300));
+    EXPECT_TRUE(controller->GetErrors().isEmpty());
+    EXPECT_TRUE(host.TimerRunning());
+}
+
+TEST_F(Transfer, ErrorAndProgressLines) {
+    controller->AddReadError(kObject);
+    controller->AddWriteError(kTime);
+    controller->AddWriteErrorDetail(QStringLiteral("Телефон 1"), QStringLiteral("недопустимый символ"));
+    EXPECT_EQ(controller->GetErrors(),
+              (QStringList{
+                  QStringLiteral("Ошибка при чтении параметра \"№ объекта\""),
+                  QStringLiteral("Ошибка при записи параметра \"Время\""),
+                  QStringLiteral("Ошибка при записи параметра \"Телефон 1\" :недопустимый символ"),
+              }));
+    const QStringList* list = &controller->GetErrors();
+    controller->ClearErrors();
+    EXPECT_TRUE(list->isEmpty());
+
+    controller->LogWriting(kTime);
+    ASSERT_EQ(log.lines.size(), 1);
+    EXPECT_EQ(log.lines[0].text, QStringLiteral("Пишу \"Время\""));
+    EXPECT_EQ(log.lines[0].color, clBlack);
+    EXPECT_EQ(log.lines[0].background, clWhite);
+
+    // Without a log the lines are skipped; without a progress window a step only handles messages.
+    TDeviceController quiet(&link, nullptr, &host);
+    quiet.NoGoodbye = true;
+    quiet.LogReading(kObject);
+    quiet.InitProgress(3);
+    EXPECT_NO_THROW(quiet.StepProgress());
+}

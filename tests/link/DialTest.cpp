@@ -1,0 +1,238 @@
+#include "link/ModemTestSupport.h"
+#include "link/fDial.h"
+#include "support/ScriptedDialogs.h"
+#include "uikit/KtLEDDisplay.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString kPhone = QStringLiteral("5551234");
+
+QStringList Info(std::initializer_list<const char*> lines) {
+    QStringList out;
+    for (const char* line : lines)
+        out.append(QStringLiteral("I:") + QString::fromUtf8(line));
+    return out;
+}
+
+const QStringList kUpToRegistration =
+    Info({"ATZ", "OK", "AT", "OK", "AT+CBST=7,0,1", "OK", "AT+CREG?"});
+
+// Runs action once, from the event loop that the dialogue pumps, as soon as the modem has had
+// count of command.
+std::unique_ptr<QTimer> WhenModemHas(const FakeModem& modem, const QByteArray& command, int count,
+                                     std::function<void()> action) {
+    auto timer = std::make_unique<QTimer>();
+    QTimer* raw = timer.get();
+    QObject::connect(raw, &QTimer::timeout, [=, &modem] {
+        if (modem.CountOf(command) < count)
+            return;
+        raw->stop();
+        action();
+    });
+    timer->start(5);
+    return timer;
+}
+
+class DialFixture : public ModemFixture {
+protected:
+    void SetUp() override {
+        ModemFixture::SetUp();
+        dialogs = &ScriptedDialogs::Reset();
+    }
+
+    // The dialog as the connect path shows it, with script run in place of its event loop.
+    bool Execute(std::function<void(TFormDial&)> script) {
+        dialogs->QueueExec([script](QDialog& d) {
+            d.show();
+            script(static_cast<TFormDial&>(d));
+            return d.result() == QDialog::Accepted ? mrOk : mrCancel;
+        });
+        return TFormDial::Execute(nullptr, kPhone, worker, log);
+    }
+
+    ScriptedDialogs* dialogs = nullptr;
+    RecordingLog log;
+};
+
+} // namespace
+
+TEST_F(DialFixture, DialogAsDesigned) {
+    TFormDial d(nullptr, kPhone, &worker, &log);
+    EXPECT_EQ(d.objectName(), QStringLiteral("FormDial"));
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Дозвон"));
+    EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(d.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_NEAR(d.windowOpacity(), 245.0 / 255.0, 0.01);
+    EXPECT_EQ(d.Label1->text(), QStringLiteral("Удаленное соединение с панелью"));
+    EXPECT_EQ(d.KtLEDDisplay1->geometry(), QRect(30, 43, 243, 30));
+    EXPECT_TRUE(d.KtLEDDisplay1->Scrolling());
+    EXPECT_EQ(d.KtLEDDisplay1->Caption(), QString());
+    EXPECT_EQ(d.bReDial->text(), QStringLiteral("Позвонить"));
+    EXPECT_TRUE(d.bReDial->isEnabled());
+    EXPECT_EQ(d.btnStop->text(), QStringLiteral("Отмена"));
+    EXPECT_FALSE(d.btnStop->isEnabled());
+    EXPECT_EQ(d.pStatus->text(), QString());
+}
+
+TEST_F(DialFixture, WholeDialBringsUpACallThatCarriesThePanelProtocol) {
+    modem.SetRegistration({"0,2", "0,1"});
+    modem.Panel().SetAnswer("v", "VER 01 4.13");
+    QString ledDuringDial;
+    const bool up = Execute([&](TFormDial& d) {
+        log.OnInfo = [&](const QString& line) {
+            if (line == QStringLiteral("Connect"))
+                ledDuringDial = d.KtLEDDisplay1->Caption();
+        };
+        d.bReDial->click();
+    });
+    ASSERT_TRUE(up);
+    EXPECT_TRUE(worker.Connected);
+    EXPECT_TRUE(worker.IsOpen());
+    EXPECT_EQ(dialogs->execedDialogs, QList<QString>{QStringLiteral("FormDial")});
+    EXPECT_EQ(ledDuringDial, kPhone);
+    EXPECT_EQ(modem.Received(),
+              QByteArray("ATZ\r\nAT\r\nAT+CBST=7,0,1\r\nAT+CREG?\r\nAT+CREG?\r\nATD 5551234\r\n"));
+    EXPECT_EQ(log.Lines, kUpToRegistration + Info({"OK", "ATD 5551234", "Connect"}));
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+
+    QString answer;
+    ASSERT_TRUE(Exchange(QStringLiteral("v"), answer));
+    EXPECT_EQ(answer, QStringLiteral(">VER 01 4.13\nOK\n"));
+    EXPECT_EQ(modem.Panel().Frames(), QList<QByteArray>{"v"});
+}
+
+TEST_F(DialFixture, BusyIsShownAndHungUpAndTheDialogStaysUsable) {
+    modem.SetDialResult("BUSY");
+    const bool up = Execute([&](TFormDial& d) {
+        d.bReDial->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.result(), QDialog::Rejected); // no result yet: still open
+        EXPECT_TRUE(d.bReDial->isEnabled());
+        EXPECT_FALSE(d.btnStop->isEnabled());
+        EXPECT_EQ(d.KtLEDDisplay1->Caption(), QString());
+        ASSERT_EQ(dialogs->messages.size(), 1);
+        EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("ОШИБКА! Линия занята(BUSY)!"));
+        EXPECT_EQ(dialogs->messages[0].type, TMsgDlgType::mtError);
+        EXPECT_FALSE(worker.Connected);
+        EXPECT_TRUE(worker.IsOpen());
+        EXPECT_EQ(log.Lines.mid(log.Lines.size() - 3), Info({"ATD 5551234", "+++", "ATH"}));
+        ASSERT_TRUE(modem.WaitForCommands(7, 1000));
+        EXPECT_EQ(modem.Commands().mid(5), (QList<QByteArray>{"+++", "ATH"}));
+
+        // Another try gets through.
+        modem.SetDialResult("CONNECT 9600");
+        d.bReDial->click();
+    });
+    EXPECT_TRUE(up);
+    EXPECT_TRUE(worker.Connected);
+    EXPECT_EQ(dialogs->messages.size(), 1);
+}
+
+TEST_F(DialFixture, CancelWhileWaitingForTheNetworkHangsUpAndKeepsTheDialogOpen) {
+    modem.SetRegistration({"0,2"});
+    bool stayedOpen = false;
+    const bool up = Execute([&](TFormDial& d) {
+        const auto cancel = WhenModemHas(modem, "AT+CREG?", 3, [&] {
+            EXPECT_EQ(d.pStatus->text(), QStringLiteral("Ожидание регистрации в сети: AT+CREG"));
+            d.btnStop->click();
+        });
+        d.bReDial->click();
+        stayedOpen = d.isVisible();
+        EXPECT_FALSE(worker.StopFlag);
+        d.reject();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(up);
+    EXPECT_EQ(log.Lines, kUpToRegistration + Info({"+++", "ATH"}));
+    const int sent = 3 + modem.CountOf("AT+CREG?") + 2;
+    ASSERT_TRUE(modem.WaitForCommands(sent, 1000));
+    EXPECT_EQ(modem.Commands().mid(sent - 2), (QList<QByteArray>{"+++", "ATH"}));
+    EXPECT_EQ(modem.CountOf("ATD 5551234"), 0);
+    // Closed without a call: the port is given up.
+    EXPECT_FALSE(worker.IsOpen());
+}
+
+TEST_F(DialFixture, ClosingWhileDiallingStopsFirstAndClosesAsCancelledAfterTheHangUp) {
+    modem.SetRegistration({"0,2"});
+    bool portOpenAtHangUp = false;
+    log.OnInfo = [&](const QString& line) {
+        if (line == QStringLiteral("ATH"))
+            portOpenAtHangUp = worker.IsOpen();
+    };
+    const bool up = Execute([&](TFormDial& d) {
+        const auto escape = WhenModemHas(modem, "AT+CREG?", 2, [&] {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&d, &esc);
+            EXPECT_TRUE(d.isVisible()); // not under the running dialogue
+            EXPECT_TRUE(worker.IsOpen());
+        });
+        d.bReDial->click();
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_FALSE(up);
+    EXPECT_TRUE(portOpenAtHangUp);
+    EXPECT_FALSE(worker.IsOpen());
+    EXPECT_FALSE(worker.StopFlag);
+    const int sent = 3 + modem.CountOf("AT+CREG?") + 2;
+    ASSERT_TRUE(modem.WaitForCommands(sent, 1000));
+    EXPECT_EQ(modem.Commands().mid(sent - 2), (QList<QByteArray>{"+++", "ATH"}));
+
+    // The close box of an idle dialog closes at once, and with it the port.
+    worker.Open(modem.PortPath(), br19200);
+    EXPECT_FALSE(Execute([](TFormDial& d) { d.close(); }));
+    EXPECT_FALSE(worker.IsOpen());
+}
+
+TEST_F(DialFixture, StopPressedJustAfterConnectLeavesTheCallUsable) {
+    modem.Panel().SetAnswer("v", "VER 01 4.13");
+    const bool up = Execute([&](TFormDial& d) {
+        log.OnInfo = [&](const QString& line) {
+            if (line == QStringLiteral("Connect"))
+                d.btnStop->click();
+        };
+        d.bReDial->click();
+    });
+    ASSERT_TRUE(up);
+    EXPECT_FALSE(worker.StopFlag);
+    QString answer;
+    EXPECT_TRUE(Exchange(QStringLiteral("v"), answer));
+}
+
+TEST_F(DialFixture, LateResultCodeDuringTheHangUpIsSwallowed) {
+    modem.SetDialResult("NO CARRIER");
+    modem.SetReply("+++", "\r\nNO CARRIER\r\n");
+    const bool up = Execute([&](TFormDial& d) {
+        d.bReDial->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(d.bReDial->isEnabled());
+        modem.SetDialResult("CONNECT 9600");
+        d.bReDial->click();
+    });
+    EXPECT_TRUE(up);
+    ASSERT_EQ(dialogs->messages.size(), 1); // only the dial's own failure
+    EXPECT_EQ(dialogs->messages[0].text,
+              QStringLiteral("ОШИБКА! Не могу установить соединение или оно разорвано(NO CARRIER)!"));
+}
+
+TEST_F(DialFixture, UnansweredInitialisationIsReportedAndHungUp) {
+    Clock::SetScaleForTests(0.002);
+    FakeFault silent;
+    silent.silent = true;
+    modem.SetFault("AT", silent);
+    const bool up = Execute([&](TFormDial& d) {
+        d.bReDial->click();
+        EXPECT_TRUE(d.isVisible());
+        d.reject();
+    });
+    EXPECT_FALSE(up);
+    EXPECT_EQ(log.Lines, Info({"ATZ", "OK", "AT", "Ошибка при инициализации модема!", "+++", "ATH"}));
+    EXPECT_EQ(modem.CountOf("AT"), 2);
+}

@@ -1,0 +1,188 @@
+#include "base/Exceptions.h"
+#include "link/ModemTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The message of the TModemException that action raises, or "" when it raises none.
+template <class F>
+QString ModemFailure(F action) {
+    try {
+        action();
+    } catch (const TModemException& e) {
+        return e.message();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(ModemFixture, RegisteredOnlyInTheHomeNetworkOrRoaming) {
+    modem.SetRegistration({"0,1", "0,5", "0,2", "1,1", "0,0"});
+    EXPECT_TRUE(worker.IsRegistered());
+    EXPECT_TRUE(worker.IsRegistered());
+    EXPECT_FALSE(worker.IsRegistered()); // searching
+    EXPECT_FALSE(worker.IsRegistered()); // registered, but in another reporting mode
+    EXPECT_FALSE(worker.IsRegistered());
+    EXPECT_EQ(modem.CountOf("AT+CREG?"), 5);
+}
+
+TEST_F(ModemFixture, UnansweredCommandsAreTriedAndTimedOutAsGiven) {
+    EXPECT_EQ(worker.GetTimeout(), 5000); // panel exchanges over a call
+    Clock::SetScaleForTests(0.005);
+    FakeFault silent;
+    silent.silent = true;
+    modem.SetFault("ATZ", silent);
+    modem.SetFault("AT", silent);
+    modem.SetDialResult({});
+
+    EXPECT_FALSE(worker.ResetModem());
+    EXPECT_FALSE(worker.CheckAT());
+    EXPECT_EQ(modem.CountOf("ATZ"), 3);
+    EXPECT_EQ(modem.CountOf("AT"), 2);
+
+    // One try of 81 s (scaled to 405 ms).
+    const qint64 start = Clock::NowMs();
+    EXPECT_FALSE(worker.Dial(QStringLiteral("5551234")));
+    const qint64 elapsed = Clock::NowMs() - start;
+    EXPECT_GT(elapsed, 405);
+    EXPECT_LT(elapsed, 2000);
+    EXPECT_EQ(modem.CountOf("ATD 5551234"), 1);
+}
+
+TEST_F(ModemFixture, EachFailureAnswerRaisesItsMessageAndDropsTheCall) {
+    const QList<std::pair<QByteArray, QString>> cases = {
+        {"BUSY", QStringLiteral("ОШИБКА! Линия занята(BUSY)!")},
+        {"NO CARRIER", QStringLiteral("ОШИБКА! Не могу установить соединение или оно разорвано(NO CARRIER)!")},
+        {"NO DIALTONE", QStringLiteral("ОШИБКА! Нет сигнала в линии(NO DIALTONE)!")},
+        {"DISCONNECT", QStringLiteral("ОШИБКА! Обрыв Соединения(DISCONNECT)!")},
+        {"no answer", QStringLiteral("ОШИБКА! Нет ответа(NO ANSWER)!")},
+    };
+    for (const auto& [word, message] : cases) {
+        modem.SetDialResult(word);
+        worker.Connected = true;
+        EXPECT_EQ(ModemFailure([&] { worker.Dial(QStringLiteral("5551234")); }), message) << word.constData();
+        EXPECT_FALSE(worker.Connected);
+    }
+}
+
+TEST_F(ModemFixture, FailureWordInsidePanelDataEndsTheLink) {
+    Call();
+    modem.Panel().SetAnswer("v", "VER 01 4.13");
+    modem.Panel().SetAnswer("n", "Line Busy");
+    QString answer;
+    ASSERT_TRUE(Exchange(QStringLiteral("v"), answer));
+    EXPECT_EQ(answer, QStringLiteral(">VER 01 4.13\nOK\n"));
+    EXPECT_EQ(ModemFailure([&] { Exchange(QStringLiteral("n"), answer); }),
+              QStringLiteral("ОШИБКА! Линия занята(BUSY)!"));
+    EXPECT_FALSE(worker.Connected);
+}
+
+TEST_F(ModemFixture, ErrorInPanelDataFailsTheExchangeAndTheFourthInARowRaises) {
+    Call();
+    modem.Panel().SetAnswer("v", "VER 01 4.13");
+    modem.Panel().SetAnswer("e", "eRRor 7");
+    QString answer;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(Exchange(QStringLiteral("e"), answer));
+    EXPECT_EQ(worker.ErrorCount, 3);
+    // A clean answer breaks the row.
+    ASSERT_TRUE(Exchange(QStringLiteral("v"), answer));
+    EXPECT_EQ(worker.ErrorCount, 0);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(Exchange(QStringLiteral("e"), answer));
+    EXPECT_TRUE(worker.Connected);
+    EXPECT_EQ(ModemFailure([&] { Exchange(QStringLiteral("e"), answer); }),
+              QStringLiteral("ОШИБКА! Слишком много ошибока от модема!"));
+    EXPECT_FALSE(worker.Connected);
+}
+
+TEST_F(ModemFixture, ModemAnsweringErrorRaisesOnTheFourthCommand) {
+    modem.SetReply("AT", "\r\nERROR\r\n");
+    EXPECT_FALSE(worker.CheckAT()); // two tries, two errors
+    EXPECT_FALSE(worker.SendAT(QStringLiteral("AT"), QStringLiteral("OK"), 1, 21000));
+    EXPECT_EQ(ModemFailure([&] { worker.CheckAT(); }), QStringLiteral("ОШИБКА! Слишком много ошибока от модема!"));
+    EXPECT_EQ(modem.CountOf("AT"), 4);
+}
+
+TEST_F(ModemFixture, PendingTextIsCheckedBeforeEverySend) {
+    Call();
+    modem.Panel().SetAnswer("v", "VER 01");
+    modem.DropCall();
+    Clock::SleepMs(50);
+    EXPECT_EQ(ModemFailure([&] { worker.Send(QStringLiteral("+v\r")); }),
+              QStringLiteral("ОШИБКА! Не могу установить соединение или оно разорвано(NO CARRIER)!"));
+    EXPECT_TRUE(modem.Panel().Frames().isEmpty());
+
+    // What is pending can also be read as it is, without CR.
+    modem.Write("\r\nRING\r\n");
+    Clock::SleepMs(50);
+    QString pending;
+    EXPECT_TRUE(worker.ReadPending(pending, 0));
+    EXPECT_EQ(pending, QStringLiteral("\nRING\n"));
+}
+
+TEST_F(ModemFixture, StopFlagEndsEveryWaitAtOnce) {
+    worker.StopFlag = true;
+    const qint64 start = Clock::NowMs();
+    QString answer;
+    EXPECT_FALSE(worker.Receive(answer, QStringLiteral("OK"), 5000));
+    EXPECT_FALSE(worker.ReceiveAny(answer, {QStringLiteral("OK")}, 5000));
+    EXPECT_FALSE(worker.SetBearerService()); // 21000 tries, none made
+    EXPECT_FALSE(worker.IsRegistered());
+    EXPECT_LT(Clock::NowMs() - start, 500);
+    EXPECT_TRUE(modem.Commands().isEmpty());
+}
+
+TEST_F(ModemFixture, ReceiveAnyFindsAnItemAndWatchesForFailureAnswers) {
+    worker.Send(QStringLiteral("AT+CREG?\r\n"));
+    QString answer;
+    EXPECT_TRUE(worker.ReceiveAny(answer, {QStringLiteral("+creg: 0,1"), QStringLiteral("zz")}, 1000));
+    EXPECT_FALSE(answer.contains(u'\r'));
+    modem.SetReply("ATX", "\r\nNO ANSWER\r\n");
+    worker.Send(QStringLiteral("ATX\r\n"));
+    EXPECT_EQ(ModemFailure([&] { worker.ReceiveAny(answer, {QStringLiteral("OK")}, 1000); }),
+              QStringLiteral("ОШИБКА! Нет ответа(NO ANSWER)!"));
+}
+
+TEST_F(ModemFixture, EndCallEscapesAndHangsUpAndSwallowsALateResultCode) {
+    Call();
+    QStringList logged;
+    auto log = [&](const QString& line) { logged.append(line); };
+    worker.EndCall(log);
+    EXPECT_EQ(logged, (QStringList{QStringLiteral("+++"), QStringLiteral("ATH")}));
+    ASSERT_TRUE(modem.WaitForCommands(3, 1000));
+    EXPECT_EQ(modem.Commands().mid(1), (QList<QByteArray>{"+++", "ATH"}));
+    EXPECT_FALSE(modem.InCall());
+    EXPECT_TRUE(modem.Received().endsWith("+++ATH\r\n"));
+
+    // The call ended at the far end just as we escape: the result code must not escape.
+    Call();
+    modem.SetReply("+++", "\r\nNO CARRIER\r\n");
+    logged.clear();
+    EXPECT_NO_THROW(worker.EndCall(log));
+    EXPECT_EQ(logged, (QStringList{QStringLiteral("+++"), QStringLiteral("ATH")}));
+    EXPECT_FALSE(worker.Connected);
+    EXPECT_TRUE(worker.IsOpen());
+}
+
+TEST_F(ModemFixture, LinkCheckNeedsTheCallAndAnAnswerFromThePanel) {
+    Call();
+    modem.Panel().SetAnswer("v", "VER 01 4.13");
+    int reads = 0;
+    auto readVersion = [&] {
+        ++reads;
+        QString answer;
+        return Exchange(QStringLiteral("v"), answer);
+    };
+    EXPECT_TRUE(worker.LinkAlive(readVersion));
+
+    modem.DropCall();
+    Clock::SleepMs(50);
+    EXPECT_FALSE(worker.LinkAlive(readVersion)); // the failure answer does not escape
+    EXPECT_FALSE(worker.Connected);
+    EXPECT_EQ(reads, 2);
+    EXPECT_FALSE(worker.LinkAlive(readVersion)); // no call: no exchange at all
+    EXPECT_EQ(reads, 2);
+}
