@@ -27,8 +27,7 @@ const TPageButtons kLockedPageButtons[] = {
 };
 
 bool CommandEnabled(const QObject* command) {
-    if (const auto* action = qobject_cast<const QAction*>(command))
-        return action->isEnabled();
+    if (const auto* action = qobject_cast<const QAction*>(command)) return action->isEnabled();
     return ControlEnabled(static_cast<const QWidget*>(command));
 }
 
@@ -47,9 +46,9 @@ TFormAppMainController::TFormAppMainController(TFormAppMain* mainForm, QWidget* 
 TFormAppMainController::~TFormAppMainController() = default;
 
 QList<QObject*> TFormAppMainController::LockedCommands() const {
-    QList<QObject*> commands{AppMain->tbRead,       AppMain->tbWrite,   AppMain->tbReadAll,
-                             AppMain->tbWriteAll,   AppMain->tbConnect, AppMain->tbDisconnect,
-                             AppMain->tbDefault,    AppMain->tbDefaultAll};
+    QList<QObject*> commands{AppMain->tbRead,     AppMain->tbWrite,     AppMain->tbReadAll,
+                             AppMain->tbWriteAll, AppMain->tbConnect,   AppMain->tbDisconnect,
+                             AppMain->tbDefault,  AppMain->tbDefaultAll};
     const QList<TformIncl*> pages = Pages();
     for (const TPageButtons& group : kLockedPageButtons)
         for (TformIncl* page : pages)
@@ -61,8 +60,7 @@ QList<QObject*> TFormAppMainController::LockedCommands() const {
 }
 
 void TFormAppMainController::LockUI() {
-    if (lockDepth_++ > 0)
-        return;
+    if (lockDepth_++ > 0) return;
     AppMain->tv1->setEnabled(false);
     ToolButtonStates.clear();
     for (QObject* command : LockedCommands()) {
@@ -75,13 +73,11 @@ void TFormAppMainController::LockUI() {
 }
 
 void TFormAppMainController::UnlockUI() {
-    if (lockDepth_ == 0 || --lockDepth_ > 0)
-        return;
+    if (lockDepth_ == 0 || --lockDepth_ > 0) return;
     AppMain->tv1->setEnabled(true);
     AppMain->ToolBar1->setEnabled(true);
     for (const TSavedState& saved : std::as_const(ToolButtonStates))
-        if (saved.command)
-            SetEnabled(saved.command, saved.enabled);
+        if (saved.command) SetEnabled(saved.command, saved.enabled);
     ToolButtonStates.clear();
     for (QAction* menu : AppMain->MainMenu1->actions())
         menu->setEnabled(true);
@@ -104,14 +100,13 @@ void TFormAppMainController::SetConnected(bool connected) {
     for (QObject* command : {AppMain->tbDisconnect, AppMain->tbRead, AppMain->tbReadAll, AppMain->tbWrite,
                              AppMain->tbWriteAll, AppMain->tbDefault, AppMain->tbDefaultAll})
         SetCommandEnabled(command, connected);
-    for (QAction* item : {AppMain->N21, AppMain->N22, AppMain->mnuDisconnect, AppMain->mnuRead, AppMain->mnuWrite,
-                          AppMain->mnuReadAll, AppMain->mnuWriteAll})
+    for (QAction* item : {AppMain->N21, AppMain->N22, AppMain->mnuDisconnect, AppMain->mnuRead,
+                          AppMain->mnuWrite, AppMain->mnuReadAll, AppMain->mnuWriteAll})
         item->setEnabled(connected);
 }
 
 void TFormAppMainController::CloseConnection() {
-    if (!ActiveDevice)
-        return;
+    if (!ActiveDevice) return;
     // After the port went away the goodbye could only fail.
     ActiveDevice->NoGoodbye = BrokenLinkFlag;
     ActiveDevice.reset();
@@ -128,19 +123,16 @@ TTVLog* TFormAppMainController::LogPane() const {
 }
 
 void TFormAppMainController::ReadCurrent() {
-    if (ActiveDevice && CurrentPage)
-        ActiveDevice->ReadPage(*CurrentPage);
+    if (ActiveDevice && CurrentPage) ActiveDevice->ReadPage(*CurrentPage);
 }
 
 void TFormAppMainController::WriteCurrent() {
-    if (ActiveDevice && CurrentPage)
-        ActiveDevice->WritePage(*CurrentPage);
+    if (ActiveDevice && CurrentPage) ActiveDevice->WritePage(*CurrentPage);
 }
 
 void TFormAppMainController::ClearErrors() {
     failures_.clear();
-    if (ActiveDevice)
-        ActiveDevice->ClearErrors();
+    if (ActiveDevice) ActiveDevice->ClearErrors();
 }
 
 void TFormAppMainController::AddFailure(const QString& text) {
@@ -149,11 +141,9 @@ void TFormAppMainController::AddFailure(const QString& text) {
 
 void TFormAppMainController::ShowErrors() {
     QStringList lines;
-    if (ActiveDevice)
-        lines = ActiveDevice->GetErrors();
+    if (ActiveDevice) lines = ActiveDevice->GetErrors();
     lines += failures_;
-    if (lines.isEmpty())
-        return;
+    if (lines.isEmpty()) return;
     TFormErrors errors(AppMain);
     errors.SetErrors(lines);
     DialogService::Instance().ExecModal(errors);

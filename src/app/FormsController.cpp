@@ -56,8 +56,7 @@ void TFormsController::Build() {
 QList<TformIncl*> TFormsController::Pages() const {
     QList<TformIncl*> pages;
     for (QObject* child : Pane->children())
-        if (auto* page = qobject_cast<TformIncl*>(child))
-            pages.append(page);
+        if (auto* page = qobject_cast<TformIncl*>(child)) pages.append(page);
     return pages;
 }
 
@@ -68,8 +67,7 @@ int TFormsController::PageIndex(const TformIncl* page) const {
 void TFormsController::DockPage(TformIncl* page) {
     // A new page would appear with the pane; only the page the controller shows is visible.
     const bool shown = ExplicitlyShown(page);
-    if (page->parentWidget() != Pane)
-        page->setParent(Pane);
+    if (page->parentWidget() != Pane) page->setParent(Pane);
     page->setGeometry(Pane->rect());
     page->setVisible(shown);
 }
@@ -94,8 +92,7 @@ void TFormsController::BuildTree(QTreeWidget* tree) {
     tree->clear();
     const QObjectList children = Pane->children();
     for (int i = 0; i < children.size(); ++i)
-        if (auto* page = qobject_cast<TformIncl*>(children.at(i)))
-            AddPageNode(tree, page, i);
+        if (auto* page = qobject_cast<TformIncl*>(children.at(i))) AddPageNode(tree, page, i);
 }
 
 int TFormsController::NodePageIndex(const QTreeWidgetItem* node) {
@@ -103,53 +100,44 @@ int TFormsController::NodePageIndex(const QTreeWidgetItem* node) {
 }
 
 void TFormsController::ShowCurrent() {
-    if (!CurrentPage)
-        return;
+    if (!CurrentPage) return;
     CurrentPage->setGeometry(Pane->rect());
     CurrentPage->show();
 }
 
 void TFormsController::SelectPage(int index) {
     const QObjectList children = Pane->children();
-    if (index < 0 || index >= children.size())
-        return;
+    if (index < 0 || index >= children.size()) return;
     auto* page = qobject_cast<TformIncl*>(children.at(index));
-    if (!page)
-        return;
-    if (CurrentPage)
-        CurrentPage->hide();
+    if (!page) return;
+    if (CurrentPage) CurrentPage->hide();
     CurrentPage = page;
     ShowCurrent();
 }
 
 void TFormsController::ReadPage() {
-    if (Busy() || !IsConnected() || !CurrentPage)
-        return;
+    if (Busy() || !IsConnected() || !CurrentPage) return;
     CurrentPage->Clear();
     ClearErrors();
     RunLocked(TOperationKind::Page, [this] { ReadCurrent(); });
 }
 
 void TFormsController::WritePage() {
-    if (Busy() || !IsConnected() || !CurrentPage)
-        return;
+    if (Busy() || !IsConnected() || !CurrentPage) return;
     CurrentPage->ResetMarks();
     ClearErrors();
     RunLocked(TOperationKind::Page, [this] { WriteCurrent(); });
 }
 
 void TFormsController::ReadAll() {
-    if (Busy() || !IsConnected())
-        return;
+    if (Busy() || !IsConnected()) return;
     ClearErrors();
-    RunLocked(TOperationKind::Page, [this] {
-        TransferAll([](TformIncl& page) { page.Clear(); }, &TFormsController::ReadCurrent);
-    });
+    RunLocked(TOperationKind::Page,
+              [this] { TransferAll([](TformIncl& page) { page.Clear(); }, &TFormsController::ReadCurrent); });
 }
 
 void TFormsController::WriteAll() {
-    if (Busy() || !IsConnected())
-        return;
+    if (Busy() || !IsConnected()) return;
     ClearErrors();
     RunLocked(TOperationKind::Page, [this] {
         TransferAll([](TformIncl& page) { page.ResetMarks(); }, &TFormsController::WriteCurrent);
@@ -165,12 +153,10 @@ void TFormsController::TransferAll(const std::function<void(TformIncl&)>& prepar
         prepare(*CurrentPage);
         (this->*transfer)();
     }
-    if (!CurrentPage)
-        return;
+    if (!CurrentPage) return;
     const int index = PageIndex(CurrentPage);
     for (int i = 0; i < Tree->topLevelItemCount(); ++i)
-        if (NodePageIndex(Tree->topLevelItem(i)) == index)
-            Tree->setCurrentItem(Tree->topLevelItem(i));
+        if (NodePageIndex(Tree->topLevelItem(i)) == index) Tree->setCurrentItem(Tree->topLevelItem(i));
 }
 
 void TFormsController::RunLocked(TOperationKind kind, const std::function<void()>& steps) {
@@ -191,8 +177,7 @@ void TFormsController::ApplyPolicy(TOperationKind kind, std::exception_ptr failu
             std::rethrow_exception(failure);
         } catch (const TCommException&) {
             // The link is gone: close it without a word; the restart has closed it already.
-            if (kind != TOperationKind::Restart)
-                Disconnect();
+            if (kind != TOperationKind::Restart) Disconnect();
             return;
         } catch (const TCloseException&) {
             // The port itself went away: nothing can reach the panel, so no goodbye.
@@ -208,15 +193,12 @@ void TFormsController::ApplyPolicy(TOperationKind kind, std::exception_ptr failu
         } catch (const EBaseError& e) {
             // A transport error (an adapter pulled out mid-write) or a bad value: without a line
             // of its own the transfer would look successful.
-            if (kind == TOperationKind::Page)
-                AddFailure(e.message());
+            if (kind == TOperationKind::Page) AddFailure(e.message());
         } catch (const std::exception& e) {
-            if (kind == TOperationKind::Page)
-                AddFailure(QString::fromLocal8Bit(e.what()));
+            if (kind == TOperationKind::Page) AddFailure(QString::fromLocal8Bit(e.what()));
         }
     }
-    if (kind == TOperationKind::Page)
-        ShowErrors();
+    if (kind == TOperationKind::Page) ShowErrors();
 }
 
 bool TFormsController::Connect() {
@@ -244,14 +226,12 @@ void TFormsController::SaveAll(const QString& fileName) {
 }
 
 void TFormsController::DefaultsAll() {
-    if (Busy())
-        return;
+    if (Busy()) return;
     for (TformIncl* page : Pages())
         page->SetDefaults();
 }
 
 void TFormsController::DefaultsCurrent() {
-    if (Busy() || !CurrentPage)
-        return;
+    if (Busy() || !CurrentPage) return;
     CurrentPage->SetDefaults();
 }

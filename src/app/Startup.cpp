@@ -72,21 +72,20 @@ void StartProgram() {
     Create(FormErrors);
     Create(FormAbout, FormMain);
 
-    AppController = new TZV9TKFormsController(FormMain, FormMain->ktCntSpl->LowerRight()->Pane(), FormMain->tv1);
+    AppController =
+        new TZV9TKFormsController(FormMain, FormMain->ktCntSpl->LowerRight()->Pane(), FormMain->tv1);
     FormMain->SetController(std::unique_ptr<TFormAppMainController>(AppController));
 }
 
 QList<QWidget*> StartupWindows() {
     QList<QWidget*> windows;
     for (const QPointer<QWidget>& window : std::as_const(Created()))
-        if (window)
-            windows.append(window);
+        if (window) windows.append(window);
     return windows;
 }
 
 void EndProgram() {
-    if (FormMain)
-        FormMain->SetController(nullptr);
+    if (FormMain) FormMain->SetController(nullptr);
     QList<QPointer<QWidget>>& windows = Created();
     while (!windows.isEmpty())
         delete windows.takeLast();

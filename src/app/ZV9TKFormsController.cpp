@@ -12,13 +12,13 @@ TZV9TKFormsController::TZV9TKFormsController(TFormMain* mainForm, QWidget* pane,
     Build();
 }
 
-TZV9TKFormsController::TZV9TKFormsController(TFormMain* mainForm, QWidget* pane, QTreeWidget* tree, TDeferBuild)
+TZV9TKFormsController::TZV9TKFormsController(TFormMain* mainForm, QWidget* pane, QTreeWidget* tree,
+                                             TDeferBuild)
     : TFormAppMainController(mainForm, pane, tree), Main(mainForm) {}
 
 TZV9TKFormsController::~TZV9TKFormsController() {
     MsgFile.reset();
-    if (AppController == this)
-        AppController = nullptr;
+    if (AppController == this) AppController = nullptr;
 }
 
 void TZV9TKFormsController::CreatePages(QWidget*) {

@@ -11,7 +11,8 @@ TFormAbout* FormAbout = nullptr;
 TFormAbout::TFormAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      Image1(new QLabel(this)), Label1(new QLabel(this)), Button1(new QPushButton(QStringLiteral("OK"), this)) {
+      Image1(new QLabel(this)), Label1(new QLabel(this)),
+      Button1(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(269, 225);

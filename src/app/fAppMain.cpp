@@ -38,17 +38,17 @@ std::function<void(int)>& ExitHook() {
 
 QList<QIcon> StandardImages(const QStyle* style) {
     const QStyle::StandardPixmap kImages[] = {
-        QStyle::SP_MessageBoxInformation, // about
-        QStyle::SP_DriveNetIcon,          // connect
-        QStyle::SP_BrowserStop,           // disconnect
-        QStyle::SP_ArrowDown,             // read
+        QStyle::SP_MessageBoxInformation,  // about
+        QStyle::SP_DriveNetIcon,           // connect
+        QStyle::SP_BrowserStop,            // disconnect
+        QStyle::SP_ArrowDown,              // read
         QStyle::SP_FileDialogContentsView, // read all
-        QStyle::SP_ArrowUp,               // write
+        QStyle::SP_ArrowUp,                // write
         QStyle::SP_FileDialogDetailedView, // write all
-        QStyle::SP_DialogOpenButton,      // load
-        QStyle::SP_DialogSaveButton,      // save
-        QStyle::SP_DialogResetButton,     // default
-        QStyle::SP_BrowserReload,         // default all
+        QStyle::SP_DialogOpenButton,       // load
+        QStyle::SP_DialogSaveButton,       // save
+        QStyle::SP_DialogResetButton,      // default
+        QStyle::SP_BrowserReload,          // default all
     };
     QList<QIcon> images;
     for (QStyle::StandardPixmap image : kImages)
@@ -120,8 +120,6 @@ TFormAppMain::TFormAppMain(QWidget* parent)
     SetClientSize(919, 755);
     KtSplitter1->SetPosition(620);
     ktCntSpl->SetPosition(164);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 
     qApp->installEventFilter(this);
 }
@@ -135,19 +133,17 @@ QAction* TFormAppMain::AddMenuItem(QMenu* menu, const QString& name, const QStri
                                    const QKeySequence& shortcut, std::function<void()> handler) {
     auto* item = menu->addAction(caption);
     item->setObjectName(name);
-    if (image >= 0)
-        item->setIcon(ImageList1.at(image));
+    if (image >= 0) item->setIcon(ImageList1.at(image));
     item->setShortcut(shortcut);
     // Qt fires a shortcut of an item whose menu is disabled; the lock relies on it not firing.
     connect(item, &QAction::triggered, this, Guarded([menu, handler = std::move(handler)] {
-                if (menu->menuAction()->isEnabled() && handler)
-                    handler();
+                if (menu->menuAction()->isEnabled() && handler) handler();
             }));
     return item;
 }
 
-QAction* TFormAppMain::AddToolButton(const QString& name, const QString& caption, const QString& hint, int image,
-                                     std::function<void()> handler) {
+QAction* TFormAppMain::AddToolButton(const QString& name, const QString& caption, const QString& hint,
+                                     int image, std::function<void()> handler) {
     auto* button = ToolBar1->addAction(ImageList1.at(image), caption);
     button->setObjectName(name);
     button->setToolTip(hint);
@@ -167,19 +163,22 @@ void TFormAppMain::BuildMenus() {
     const auto ctrlShift = [](int key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
 
     N1 = topMenu(QStringLiteral("N1"), QStringLiteral("Файл"));
-    N2 = AddMenuItem(N1, QStringLiteral("N2"), QStringLiteral("Выход"), -1, ctrl(Qt::Key_X), [this] { N2Click(); });
+    N2 = AddMenuItem(N1, QStringLiteral("N2"), QStringLiteral("Выход"), -1, ctrl(Qt::Key_X),
+                     [this] { N2Click(); });
 
     N3 = topMenu(QStringLiteral("N3"), QStringLiteral("Соединение"));
-    mnuConnect = AddMenuItem(N3, QStringLiteral("mnuConnect"), QStringLiteral("Подключиться"), 1, ctrl(Qt::Key_C),
-                             [this] { tbConnectClick(); });
+    mnuConnect = AddMenuItem(N3, QStringLiteral("mnuConnect"), QStringLiteral("Подключиться"), 1,
+                             ctrl(Qt::Key_C), [this] { tbConnectClick(); });
     mnuDisconnect = AddMenuItem(N3, QStringLiteral("mnuDisconnect"), QStringLiteral("Отключиться"), 2,
                                 ctrl(Qt::Key_D), [this] { tbDisconnectClick(); });
 
     N4 = topMenu(QStringLiteral("N4"), QStringLiteral("Панель"));
-    mnuRead = AddMenuItem(N4, QStringLiteral("mnuRead"), QStringLiteral("Прочитать настройки с данной страницы"), 3,
-                          ctrl(Qt::Key_R), [this] { tbReadClick(); });
-    mnuWrite = AddMenuItem(N4, QStringLiteral("mnuWrite"), QStringLiteral("Записать настройки с данной страницы"), 5,
-                           ctrl(Qt::Key_W), [this] { tbWriteClick(); });
+    mnuRead =
+        AddMenuItem(N4, QStringLiteral("mnuRead"), QStringLiteral("Прочитать настройки с данной страницы"), 3,
+                    ctrl(Qt::Key_R), [this] { tbReadClick(); });
+    mnuWrite =
+        AddMenuItem(N4, QStringLiteral("mnuWrite"), QStringLiteral("Записать настройки с данной страницы"), 5,
+                    ctrl(Qt::Key_W), [this] { tbWriteClick(); });
     N4->addSeparator();
     mnuReadAll = AddMenuItem(N4, QStringLiteral("mnuReadAll"), QStringLiteral("Прочитать все настройки"), 4,
                              ctrlShift(Qt::Key_R), [this] { tbReadAllClick(); });
@@ -192,15 +191,17 @@ void TFormAppMain::BuildMenus() {
     mnuLoad = AddMenuItem(N5, QStringLiteral("mnuLoad"), QStringLiteral("Загрузить"), 7, ctrl(Qt::Key_L),
                           [this] { mnuLoadClick(); });
     N5->addSeparator();
-    N21 = AddMenuItem(N5, QStringLiteral("N21"), QStringLiteral("Настройки по умолчанию на данной странице"), 9, {},
-                      [this] { N21Click(); });
+    N21 = AddMenuItem(N5, QStringLiteral("N21"), QStringLiteral("Настройки по умолчанию на данной странице"),
+                      9, {}, [this] { N21Click(); });
     N22 = AddMenuItem(N5, QStringLiteral("N22"), QStringLiteral("Все настройки по умолчанию"), 10, {},
                       [this] { N22Click(); });
 
     // Debugging switches: only their check marks, and the menu is never shown.
     N6 = topMenu(QStringLiteral("N6"), QStringLiteral("Отладка"));
-    N16 = AddMenuItem(N6, QStringLiteral("N16"), QStringLiteral("Выводить информацию в окно"), -1, {}, nullptr);
-    N17 = AddMenuItem(N6, QStringLiteral("N17"), QStringLiteral("Выводить информацию в лог"), -1, {}, nullptr);
+    N16 =
+        AddMenuItem(N6, QStringLiteral("N16"), QStringLiteral("Выводить информацию в окно"), -1, {}, nullptr);
+    N17 =
+        AddMenuItem(N6, QStringLiteral("N17"), QStringLiteral("Выводить информацию в лог"), -1, {}, nullptr);
     N16->setCheckable(true);
     N16->setChecked(true);
     N17->setCheckable(true);
@@ -224,13 +225,13 @@ void TFormAppMain::BuildToolBar() {
     tbDisconnect = AddToolButton(QStringLiteral("tbDisconnect"), QStringLiteral("Отключиться"),
                                  QStringLiteral("Отключиться"), 2, [this] { tbDisconnectClick(); });
     ToolBar1->addSeparator();
-    tbRead = AddToolButton(QStringLiteral("tbRead"), QStringLiteral("Прочитать"), QStringLiteral("Прочитать"), 3,
-                           [this] { tbReadClick(); });
+    tbRead = AddToolButton(QStringLiteral("tbRead"), QStringLiteral("Прочитать"), QStringLiteral("Прочитать"),
+                           3, [this] { tbReadClick(); });
     tbReadAll = AddToolButton(QStringLiteral("tbReadAll"), QStringLiteral("Прочитать все"),
                               QStringLiteral("Прочитать все"), 4, [this] { tbReadAllClick(); });
     ToolBar1->addSeparator();
-    tbWrite = AddToolButton(QStringLiteral("tbWrite"), QStringLiteral("Записать"), QStringLiteral("Записать"), 5,
-                            [this] { tbWriteClick(); });
+    tbWrite = AddToolButton(QStringLiteral("tbWrite"), QStringLiteral("Записать"), QStringLiteral("Записать"),
+                            5, [this] { tbWriteClick(); });
     tbWriteAll = AddToolButton(QStringLiteral("tbWriteAll"), QStringLiteral("Записать все"),
                                QStringLiteral("Записать все"), 6, [this] { tbWriteAllClick(); });
     ToolBar1->addSeparator();
@@ -335,15 +336,13 @@ void TFormAppMain::SetController(std::unique_ptr<TFormAppMainController> control
 }
 
 void TFormAppMain::ConnectAndOfferUpdate() {
-    if (!controller_ || controller_->Busy())
-        return;
+    if (!controller_ || controller_->Busy()) return;
     StatusBar1->SetPanelText(1, QString());
     controller_->Connect();
 }
 
 void TFormAppMain::DisconnectPanel() {
-    if (controller_)
-        controller_->Disconnect();
+    if (controller_) controller_->Disconnect();
 }
 
 void TFormAppMain::tbConnectClick() {
@@ -351,59 +350,47 @@ void TFormAppMain::tbConnectClick() {
 }
 
 void TFormAppMain::tbDisconnectClick() {
-    if (controller_ && !controller_->Busy())
-        controller_->Disconnect();
+    if (controller_ && !controller_->Busy()) controller_->Disconnect();
 }
 
 void TFormAppMain::tbReadClick() {
-    if (controller_)
-        controller_->ReadPage();
+    if (controller_) controller_->ReadPage();
 }
 
 void TFormAppMain::tbReadAllClick() {
-    if (controller_)
-        controller_->ReadAll();
+    if (controller_) controller_->ReadAll();
 }
 
 void TFormAppMain::tbWriteClick() {
-    if (controller_)
-        controller_->WritePage();
+    if (controller_) controller_->WritePage();
 }
 
 void TFormAppMain::tbWriteAllClick() {
-    if (controller_)
-        controller_->WriteAll();
+    if (controller_) controller_->WriteAll();
 }
 
 void TFormAppMain::N21Click() {
-    if (controller_)
-        controller_->DefaultsCurrent();
+    if (controller_) controller_->DefaultsCurrent();
 }
 
 void TFormAppMain::N22Click() {
-    if (controller_)
-        controller_->DefaultsAll();
+    if (controller_) controller_->DefaultsAll();
 }
 
 void TFormAppMain::mnuSaveClick() {
-    if (!controller_ || controller_->Busy())
-        return;
+    if (!controller_ || controller_->Busy()) return;
     const QString fileName = DialogService::Instance().FileDialog(TextFileSaveDialog());
-    if (!fileName.isEmpty())
-        controller_->SaveAll(fileName);
+    if (!fileName.isEmpty()) controller_->SaveAll(fileName);
 }
 
 void TFormAppMain::mnuLoadClick() {
-    if (!controller_ || controller_->Busy())
-        return;
+    if (!controller_ || controller_->Busy()) return;
     const QString fileName = DialogService::Instance().FileDialog(TextFileOpenDialog());
-    if (!fileName.isEmpty())
-        controller_->LoadAll(fileName);
+    if (!fileName.isEmpty()) controller_->LoadAll(fileName);
 }
 
 void TFormAppMain::tv1Change(QTreeWidgetItem* node) {
-    if (controller_ && node)
-        controller_->SelectPage(TFormsController::NodePageIndex(node));
+    if (controller_ && node) controller_->SelectPage(TFormsController::NodePageIndex(node));
 }
 
 void TFormAppMain::N2Click() {
@@ -411,18 +398,15 @@ void TFormAppMain::N2Click() {
 }
 
 void TFormAppMain::N8Click() {
-    if (FormAbout)
-        DialogService::Instance().ExecModal(*FormAbout);
+    if (FormAbout) DialogService::Instance().ExecModal(*FormAbout);
 }
 
 void TFormAppMain::BitBtn1Click() {
-    if (controller_)
-        controller_->LogPane()->Clear();
+    if (controller_) controller_->LogPane()->Clear();
 }
 
 void TFormAppMain::Button1Click() {
-    if (controller_)
-        controller_->LogPane()->Save();
+    if (controller_) controller_->LogPane()->Save();
 }
 
 void TFormAppMain::closeEvent(QCloseEvent* event) {
@@ -433,8 +417,16 @@ void TFormAppMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    if (controller_)
-        FormClose();
+    if (controller_) FormClose();
+}
+
+void TFormAppMain::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(event);
 }
 
 void TFormAppMain::FormClose() {

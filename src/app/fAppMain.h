@@ -118,6 +118,8 @@ protected:
                            std::function<void()> handler);
 
     void closeEvent(QCloseEvent* event) override;
+    // The window opens in the middle of the desktop.
+    void showEvent(QShowEvent* event) override;
     // Ctrl+C and Ctrl+X in a text field copy and cut there instead of connecting and closing.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -129,6 +131,7 @@ private:
 
     QWidget* const body_;
     std::unique_ptr<TFormAppMainController> controller_;
+    bool placed_ = false;
 };
 
 // Ends the program with this code once the main window has closed. Tests put their own hook

@@ -30,10 +30,11 @@ TFormMain::TFormMain(QWidget* parent)
     N4->addSeparator();
     mnuStart = AddMenuItem(N4, QStringLiteral("mnuStart"), QStringLiteral("Запустить"), -1, {}, nullptr);
     mnuStop = AddMenuItem(N4, QStringLiteral("mnuStop"), QStringLiteral("Остановить"), -1, {}, nullptr);
-    mnuReload = AddMenuItem(N4, QStringLiteral("mnuReload"), QStringLiteral("Перезагрузить"), -1, {}, nullptr);
+    mnuReload =
+        AddMenuItem(N4, QStringLiteral("mnuReload"), QStringLiteral("Перезагрузить"), -1, {}, nullptr);
     N4->addSeparator();
-    mnuUpdate =
-        AddMenuItem(N4, QStringLiteral("mnuUpdate"), QStringLiteral("Обновить версию прошивки"), -1, {}, nullptr);
+    mnuUpdate = AddMenuItem(N4, QStringLiteral("mnuUpdate"), QStringLiteral("Обновить версию прошивки"), -1,
+                            {}, nullptr);
     for (QAction* item : {mnuStart, mnuStop, mnuReload})
         item->setEnabled(false);
     mnuUpdate->setVisible(false);
@@ -90,8 +91,7 @@ void TFormMain::Timer1Timer() {
     PausePollTimer();
     SetMainEnabled(false);
     GuardedCall([] {
-        if (AppController)
-            AppController->CheckModemLink();
+        if (AppController) AppController->CheckModemLink();
     });
     SetMainEnabled(wasEnabled);
     ResumePollTimer();
@@ -103,8 +103,7 @@ void TFormMain::PausePollTimer() {
 }
 
 void TFormMain::ResumePollTimer() {
-    if (timerPauses_ > 0 && --timerPauses_ == 0)
-        Timer1->start();
+    if (timerPauses_ > 0 && --timerPauses_ == 0) Timer1->start();
 }
 
 void TFormMain::ShowPanelVersion(const QString& text) {
@@ -112,8 +111,7 @@ void TFormMain::ShowPanelVersion(const QString& text) {
 }
 
 void TFormMain::SetBusyCursor(bool busy) {
-    if (busy == busyCursor_)
-        return;
+    if (busy == busyCursor_) return;
     busyCursor_ = busy;
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -122,13 +120,11 @@ void TFormMain::SetBusyCursor(bool busy) {
 }
 
 void LockMainUI() {
-    if (AppController)
-        AppController->LockUI();
+    if (AppController) AppController->LockUI();
 }
 
 void UnlockMainUI() {
-    if (AppController)
-        AppController->UnlockUI();
+    if (AppController) AppController->UnlockUI();
 }
 
 TDeviceController* CurrentDeviceController() {

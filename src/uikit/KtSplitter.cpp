@@ -20,8 +20,7 @@ TKtSplitter::TKtSplitter(QWidget* parent)
 }
 
 void TKtSplitter::SetOrientation(TOrientation value) {
-    if (value == orientation_)
-        return;
+    if (value == orientation_) return;
     orientation_ = value;
     split_->setOrientation(value == orVertical ? Qt::Vertical : Qt::Horizontal);
     AlignPanes();
@@ -37,15 +36,13 @@ int TKtSplitter::Position() const {
 
 void TKtSplitter::SetPosition(int value) {
     value = qMax(0, value);
-    if (value == position_)
-        return;
+    if (value == position_) return;
     position_ = value;
     AlignPanes();
 }
 
 void TKtSplitter::SetSplitterWidth(int value) {
-    if (value == splitterWidth_)
-        return;
+    if (value == splitterWidth_) return;
     splitterWidth_ = value;
     split_->setHandleWidth(value);
     AlignPanes();

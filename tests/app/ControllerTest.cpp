@@ -13,8 +13,8 @@ using ControllerTest = MainWindowFixture;
 // The connected tool bar: connect off, the rest on.
 std::vector<bool> ToolButtons(const TFormMain& main) {
     std::vector<bool> states;
-    for (const QAction* button : {main.tbConnect, main.tbDisconnect, main.tbRead, main.tbReadAll, main.tbWrite,
-                                  main.tbWriteAll, main.tbDefault, main.tbDefaultAll})
+    for (const QAction* button : {main.tbConnect, main.tbDisconnect, main.tbRead, main.tbReadAll,
+                                  main.tbWrite, main.tbWriteAll, main.tbDefault, main.tbDefaultAll})
         states.push_back(button->isEnabled());
     return states;
 }
@@ -152,7 +152,9 @@ TEST_F(ControllerTest, CancelDuringWritePageShowsTheFailuresGatheredBeforeIt) {
     EXPECT_EQ(ToolButtons(*main), kConnected);
 
     // A cancel before any failure shows nothing; the list of the last write is gone.
-    controller->script = [](TformIncl&, TDeviceController&) { throw TStopException(QStringLiteral("Отмена")); };
+    controller->script = [](TformIncl&, TDeviceController&) {
+        throw TStopException(QStringLiteral("Отмена"));
+    };
     dialogs->execedDialogs.clear();
     controller->WritePage();
     EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
@@ -173,8 +175,34 @@ TEST_F(ControllerTest, ATransportErrorIsShownInTheErrorsWindow) {
 
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.at(0), QStringLiteral("1"));
-    EXPECT_FALSE(shown.at(1).isEmpty());
+    // The serial component's own words, with the system's reason.
+    EXPECT_TRUE(shown.at(1).startsWith(QStringLiteral("Unable to write to port.")) ||
+                shown.at(1).startsWith(QStringLiteral("Unable to read from port.")))
+        << shown.at(1).toStdString();
     EXPECT_FALSE(controller->Busy());
+}
+
+TEST_F(ControllerTest, CommandsArrivingWhileATransferHandlesMessagesAreIgnored) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    // A page button or a second command reached while the transfer pumps messages.
+    controller->script = [this](TformIncl&, TDeviceController&) {
+        controller->ReadPage();
+        controller->WriteAll();
+        controller->DefaultsAll();
+        main->tbDisconnectClick();
+        main->tbConnectClick();
+    };
+    controller->Page(1)->etValue->setText(QStringLiteral("введено"));
+
+    controller->ReadPage();
+
+    EXPECT_EQ(Join(controller->transferred), "FormCommon");
+    EXPECT_EQ(controller->Page(1)->etValue->text(), QStringLiteral("введено"));
+    EXPECT_TRUE(controller->IsConnected());
+    EXPECT_EQ(controller->opens, 1);
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), kConnected) << "the tool bar is not left dead";
 }
 
 TEST_F(ControllerTest, ServiceCommandsFollowTheirOwnColumnOfThePolicy) {
@@ -216,7 +244,7 @@ TEST_F(ControllerTest, LocksNestAndTheLastUnlockRestoresTheCommands) {
             menus.append(menu);
 
     controller->LockUI();
-    controller->LockUI(); // the update window locking inside a transfer
+    LockMainUI(); // the update window locking inside a transfer
     EXPECT_TRUE(controller->Busy());
     EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false));
     EXPECT_FALSE(main->tv1->isEnabled());
@@ -231,7 +259,7 @@ TEST_F(ControllerTest, LocksNestAndTheLastUnlockRestoresTheCommands) {
     controller->ReadAll();
     EXPECT_TRUE(controller->transferred.isEmpty());
 
-    controller->UnlockUI();
+    UnlockMainUI();
     EXPECT_TRUE(controller->Busy());
     EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false)) << "still locked after the inner unlock";
 
@@ -274,7 +302,8 @@ TEST_F(ControllerTest, SaveAllKeepsForeignSectionsAndLoadAllReadsThePages) {
     EXPECT_EQ(saved.ReadString("FormCommon", "etValue", ""), QStringLiteral("новое"));
     EXPECT_EQ(saved.ReadString("FormCommon", "OldKey", ""), QStringLiteral("1"));
     EXPECT_EQ(saved.ReadString("FormLoops", "etValue", ""), QStringLiteral("третья"));
-    EXPECT_EQ(Join(saved.ReadSections()), Join({"Update", "FormConnect", "FormCommon", "formATests", "FormLoops"}));
+    EXPECT_EQ(Join(saved.ReadSections()),
+              Join({"Update", "FormConnect", "FormCommon", "formATests", "FormLoops"}));
 
     for (int i = 0; i < 3; ++i)
         controller->Page(i)->etValue->setText(QStringLiteral("x"));
@@ -291,7 +320,8 @@ TEST_F(ControllerTest, SaveAllKeepsForeignSectionsAndLoadAllReadsThePages) {
 }
 
 TEST_F(ControllerTest, StartLoadsAndTheEndSavesCurrentIni) {
-    WriteIni(QStringLiteral("[Update]\r\nUpdatePanelVersion=x\r\n\r\n[formATests]\r\netValue=из файла\r\n\r\n"));
+    WriteIni(
+        QStringLiteral("[Update]\r\nUpdatePanelVersion=x\r\n\r\n[formATests]\r\netValue=из файла\r\n\r\n"));
     Start();
     EXPECT_EQ(controller->Page(1)->etValue->text(), QStringLiteral("из файла"));
     controller->Page(1)->etValue->setText(QStringLiteral("при выходе"));

@@ -39,7 +39,8 @@ public:
         etShown->setReadOnly(true);
         etShown->setText(QStringLiteral("только чтение"));
         etShown->move(0, 30);
-        btnSync = c.AddOther(new QPushButton(QStringLiteral("Синхронизировать"), this), QStringLiteral("btnSync"));
+        btnSync =
+            c.AddOther(new QPushButton(QStringLiteral("Синхронизировать"), this), QStringLiteral("btnSync"));
         btnSync->move(0, 60);
     }
 
@@ -89,15 +90,13 @@ public:
     void ReadCurrent() override {
         transferred.append(CurrentPage->objectName());
         TZV9TKFormsController::ReadCurrent();
-        if (script)
-            script(*CurrentPage, *ActiveDevice);
+        if (script) script(*CurrentPage, *ActiveDevice);
     }
 
     void WriteCurrent() override {
         transferred.append(CurrentPage->objectName());
         TZV9TKFormsController::WriteCurrent();
-        if (script)
-            script(*CurrentPage, *ActiveDevice);
+        if (script) script(*CurrentPage, *ActiveDevice);
     }
 
     // The exception policy of a service command around steps.
@@ -136,6 +135,7 @@ protected:
         main = std::make_unique<TFormMain>();
         auto owned = std::make_unique<TTestController>(main.get(), panel);
         controller = owned.get();
+        AppController = controller;
         main->SetController(std::move(owned));
     }
 

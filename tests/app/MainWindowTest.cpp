@@ -29,14 +29,12 @@ QStringList MenuLines(const QMenu* menu) {
             continue;
         }
         QString line = item->objectName() + u' ' + item->text();
-        if (!item->shortcut().isEmpty())
-            line += u' ' + item->shortcut().toString();
+        if (!item->shortcut().isEmpty()) line += u' ' + item->shortcut().toString();
         if (!item->isVisible()) {
             lines << u'[' + line + u']'; // hidden, and so disabled as well
             continue;
         }
-        if (!item->isEnabled())
-            line += QStringLiteral(" off");
+        if (!item->isEnabled()) line += QStringLiteral(" off");
         lines << line;
     }
     return lines;
@@ -45,9 +43,10 @@ QStringList MenuLines(const QMenu* menu) {
 QStringList ToolBarLines(const QToolBar* bar) {
     QStringList lines;
     for (const QAction* button : bar->actions())
-        lines << (button->isSeparator() ? QStringLiteral("-")
-                                        : button->objectName() + u' ' + button->text() + u'/' + button->toolTip() +
-                                              (button->isEnabled() ? QString() : QStringLiteral(" off")));
+        lines << (button->isSeparator()
+                      ? QStringLiteral("-")
+                      : button->objectName() + u' ' + button->text() + u'/' + button->toolTip() +
+                            (button->isEnabled() ? QString() : QStringLiteral(" off")));
     return lines;
 }
 
@@ -61,7 +60,8 @@ void ShowActive(QWidget& window) {
 
 TEST_F(MainWindowTest, DesignedLayout) {
     Start();
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Программа настройки ЗЕЛВАН GSM-9-TK4 v.") + BuiltFileVersion());
+    EXPECT_EQ(main->windowTitle(),
+              QStringLiteral("Программа настройки ЗЕЛВАН GSM-9-TK4 v.") + BuiltFileVersion());
     EXPECT_EQ(main->ClientSize(), QSize(982, 734));
     main->show();
     EXPECT_EQ(main->ClientSize(), QSize(982, 734));
@@ -84,40 +84,33 @@ TEST_F(MainWindowTest, DesignedLayout) {
     EXPECT_EQ(main->Timer1->interval(), 10000);
 
     EXPECT_EQ(Join(ToolBarLines(main->ToolBar1)),
-              Join({"tbConnect Подключиться/Подключиться",
-                           "tbDisconnect Отключиться/Отключиться off",
-                           "-",
-                           "tbRead Прочитать/Прочитать настройки с данной страницы off",
-                           "tbReadAll Прочитать все/Прочитать все настройки off",
-                           "-",
-                           "tbWrite Записать/Записать настройки с данной страницы off",
-                           "tbWriteAll Записать все/Записать все настройки off",
-                           "-",
-                           "tbDefault По умолчанию/Настройки по умолчанию на данной странице off",
-                           "tbDefaultAll По умолчанию/Все настройки по умолчанию off",
-                           "-"}));
+              Join({"tbConnect Подключиться/Подключиться", "tbDisconnect Отключиться/Отключиться off", "-",
+                    "tbRead Прочитать/Прочитать настройки с данной страницы off",
+                    "tbReadAll Прочитать все/Прочитать все настройки off", "-",
+                    "tbWrite Записать/Записать настройки с данной страницы off",
+                    "tbWriteAll Записать все/Записать все настройки off", "-",
+                    "tbDefault По умолчанию/Настройки по умолчанию на данной странице off",
+                    "tbDefaultAll По умолчанию/Все настройки по умолчанию off", "-"}));
 
     QStringList menus;
     for (const QAction* top : main->MainMenu1->actions())
         menus << (top->isVisible() ? top->text() : u'[' + top->text() + u']');
     EXPECT_EQ(Join(menus), Join({"Файл", "Соединение", "Панель", "Настройки", "[Отладка]", "Помощь"}));
     EXPECT_EQ(Join(MenuLines(main->N1)), Join({"N2 Выход Ctrl+X"}));
-    EXPECT_EQ(Join(MenuLines(main->N3)), Join({"mnuConnect Подключиться Ctrl+C", "mnuDisconnect Отключиться Ctrl+D off"}));
-    EXPECT_EQ(Join(MenuLines(main->N4)), Join({"mnuRead Прочитать настройки с данной страницы Ctrl+R off",
-                                                "mnuWrite Записать настройки с данной страницы Ctrl+W off",
-                                                "-",
-                                                "mnuReadAll Прочитать все настройки Ctrl+Shift+R off",
-                                                "mnuWriteAll Записать все настройки Ctrl+Shift+W off",
-                                                "-",
-                                                "mnuStart Запустить off",
-                                                "mnuStop Остановить off",
-                                                "mnuReload Перезагрузить off",
-                                                "-",
-                                                "[mnuUpdate Обновить версию прошивки]"}));
+    EXPECT_EQ(Join(MenuLines(main->N3)),
+              Join({"mnuConnect Подключиться Ctrl+C", "mnuDisconnect Отключиться Ctrl+D off"}));
+    EXPECT_EQ(Join(MenuLines(main->N4)),
+              Join({"mnuRead Прочитать настройки с данной страницы Ctrl+R off",
+                    "mnuWrite Записать настройки с данной страницы Ctrl+W off", "-",
+                    "mnuReadAll Прочитать все настройки Ctrl+Shift+R off",
+                    "mnuWriteAll Записать все настройки Ctrl+Shift+W off", "-", "mnuStart Запустить off",
+                    "mnuStop Остановить off", "mnuReload Перезагрузить off", "-",
+                    "[mnuUpdate Обновить версию прошивки]"}));
     EXPECT_EQ(Join(MenuLines(main->N5)), Join({"mnuSave Сохранить Ctrl+S", "mnuLoad Загрузить Ctrl+L", "-",
-                                                "N21 Настройки по умолчанию на данной странице off",
-                                                "N22 Все настройки по умолчанию off"}));
-    EXPECT_EQ(Join(MenuLines(main->N6)), Join({"N16 Выводить информацию в окно", "N17 Выводить информацию в лог"}));
+                                               "N21 Настройки по умолчанию на данной странице off",
+                                               "N22 Все настройки по умолчанию off"}));
+    EXPECT_EQ(Join(MenuLines(main->N6)),
+              Join({"N16 Выводить информацию в окно", "N17 Выводить информацию в лог"}));
     EXPECT_TRUE(main->N16->isChecked());
     EXPECT_FALSE(main->N17->isChecked());
     EXPECT_EQ(Join(MenuLines(main->N7)), Join({"N8 О программе F1"}));

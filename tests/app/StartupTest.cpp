@@ -39,7 +39,8 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     SetAppFolderForTests(folder.path());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ZV9_RESOURCES_DIR "/Messages.txt"), folder.filePath("Messages.txt")));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(ZV9_RESOURCES_DIR "/Messages.txt"), folder.filePath("Messages.txt")));
     ScriptedDialogs::Reset();
     const auto oldExit = SetExitProgram([](int) {});
 
@@ -49,7 +50,8 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     EXPECT_EQ(Names(StartupWindows()).join(u' ').toStdString(), "FormMain FormErrors FormAbout");
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zelvan9TK4"));
     ASSERT_NE(FormMain, nullptr);
-    EXPECT_EQ(FormMain->windowTitle(), QStringLiteral("Программа настройки ЗЕЛВАН GSM-9-TK4 v.") + BuiltFileVersion());
+    EXPECT_EQ(FormMain->windowTitle(),
+              QStringLiteral("Программа настройки ЗЕЛВАН GSM-9-TK4 v.") + BuiltFileVersion());
     EXPECT_EQ(FormAbout->parentWidget(), FormMain) << "the about box is centred on the main window";
     ASSERT_NE(AppController, nullptr);
     EXPECT_EQ(FormMain->Controller(), AppController);
@@ -93,15 +95,13 @@ TEST(Startup, TheUpdateIsOfferedOnlyToAPanelThatCanTakeANewerImage) {
     } cases[] = {
         {"VER 01.004.009", image411, false}, // the panel is too old for an update
         {"VER 01.004.010", image410, false}, // the same version
-        {"VER 01.004.010", image411, true},
-        {"VER 01.004.011", image410, false}, // the panel is newer
-        {"VER 01.005.000", {5, 1}, true},
-        {"VER 01.004.010", {5, 0}, true},
+        {"VER 01.004.010", image411, true},  {"VER 01.004.011", image410, false}, // the panel is newer
+        {"VER 01.005.000", {5, 1}, true},    {"VER 01.004.010", {5, 0}, true},
         {"VER 01.0x4.010", image411, false}, // the major part is no number: 0
-        {"garbage", image411, false},
-        {"", image411, false},
+        {"garbage", image411, false},        {"", image411, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FirmwareUpdateOffered(PanelVersionFromStatus(QString::fromLatin1(c.status)), c.image), c.offered)
+        EXPECT_EQ(FirmwareUpdateOffered(PanelVersionFromStatus(QString::fromLatin1(c.status)), c.image),
+                  c.offered)
             << c.status;
 }
