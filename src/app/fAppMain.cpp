@@ -402,11 +402,11 @@ void TFormAppMain::N8Click() {
 }
 
 void TFormAppMain::BitBtn1Click() {
-    if (controller_) controller_->LogPane()->Clear();
+    if (TTVLog* log = controller_ ? controller_->LogPane() : nullptr) log->Clear();
 }
 
 void TFormAppMain::Button1Click() {
-    if (controller_) controller_->LogPane()->Save();
+    if (TTVLog* log = controller_ ? controller_->LogPane() : nullptr) log->Save();
 }
 
 void TFormAppMain::closeEvent(QCloseEvent* event) {
