@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 CHECK_BUILD ?= build-check
 
-.PHONY: deps build test check clean
+.PHONY: deps build run test check clean
 
 deps:
 	./scripts/install-deps
@@ -11,6 +11,9 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/zv9tk4
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/FormsController.h"
+
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+class TDeviceController;
+class TFormAppMain;
+class TTVLog;
+
+// Binds the controller chain to the configurator's main window: which commands are enabled,
+// the lock of the user interface during a transfer, the errors window, and the device
+// controller of the open connection, which does the page transfers.
+class TFormAppMainController : public TFormsController {
+public:
+    ~TFormAppMainController() override;
+
+    void SetConnected(bool connected) override;
+    void CloseConnection() override;
+    void CreateLog(std::unique_ptr<TLogWriter>& log) override;
+    void ReadCurrent() override;
+    void WriteCurrent() override;
+    void ClearErrors() override;
+    void ShowErrors() override;
+    // Locks nest: the first lock remembers the enabled state of the commands and disables
+    // them, the last unlock gives them back. A transfer that meets a second command while it
+    // handles messages, or the firmware update locking around its own work, cannot leave the
+    // tool bar dead.
+    void LockUI() override;
+    void UnlockUI() override;
+    bool IsConnected() const override { return ActiveDevice != nullptr; }
+    bool Busy() const override { return lockDepth_ > 0; }
+
+    // The device controller of the open connection; nullptr while disconnected.
+    TDeviceController* GetDeviceController() const { return ActiveDevice.get(); }
+    // The log writer on the main window's log tree.
+    TTVLog* LogPane() const;
+
+protected:
+    TFormAppMainController(TFormAppMain* mainForm, QWidget* pane, QTreeWidget* tree);
+
+    void AddFailure(const QString& text) override;
+
+    // Enables or disables a command (a tool button's or menu item's action, or a page's
+    // button). While the user interface is locked a command the lock holds disabled only gets
+    // the state it will have after the last unlock.
+    void SetCommandEnabled(QObject* command, bool enabled);
+
+    TFormAppMain* const AppMain;
+    std::unique_ptr<TDeviceController> ActiveDevice;
+
+private:
+    struct TSavedState {
+        QPointer<QObject> command;
+        bool enabled;
+    };
+    // The commands a lock disables and an unlock gives back: the eight tool buttons, then the
+    // page buttons that start a panel command.
+    QList<QObject*> LockedCommands() const;
+
+    QList<TSavedState> ToolButtonStates;
+    int lockDepth_ = 0;
+    // Failures that are no failed parameter (a transport error), shown with the parameters.
+    QStringList failures_;
+};

@@ -1,0 +1,95 @@
+#include "app/Startup.h"
+
+#include "app/ZV9TKFormsController.h"
+#include "app/fAbout.h"
+#include "app/fErrors.h"
+#include "app/fLoad.h"
+#include "app/fMain.h"
+#include "base/Color.h"
+#include "uikit/KtSplitter.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QPointer>
+#include <QStyleFactory>
+
+TFormErrors* FormErrors = nullptr;
+
+namespace {
+
+QList<QPointer<QWidget>>& Created() {
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+template <class W> W* Create(W*& global, QWidget* owner = nullptr) {
+    global = new W(owner);
+    Created().append(global);
+    return global;
+}
+
+QPalette DesktopPalette() {
+    QPalette palette;
+    const auto set = [&palette](QPalette::ColorRole role, TColor color) {
+        palette.setColor(role, ToQColor(color));
+    };
+    set(QPalette::Window, clBtnFace);
+    set(QPalette::WindowText, clWindowText);
+    set(QPalette::Base, clWindow);
+    set(QPalette::AlternateBase, clBtnFace);
+    set(QPalette::Text, clWindowText);
+    set(QPalette::Button, clBtnFace);
+    set(QPalette::ButtonText, clBtnText);
+    set(QPalette::Light, clBtnHighlight);
+    set(QPalette::Midlight, cl3DLight);
+    set(QPalette::Mid, clBtnShadow);
+    set(QPalette::Dark, clBtnShadow);
+    set(QPalette::Shadow, cl3DDkShadow);
+    set(QPalette::Highlight, clHighlight);
+    set(QPalette::HighlightedText, clHighlightText);
+    set(QPalette::ToolTipBase, clInfoBk);
+    set(QPalette::ToolTipText, clInfoText);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, ToQColor(clGrayText));
+    return palette;
+}
+
+} // namespace
+
+void ApplyDesktopLook() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(DesktopPalette());
+}
+
+void StartProgram() {
+    auto splash = std::make_unique<TFormLoad>();
+    splash->show();
+    splash->FadeIn();
+
+    // The application's own name; windows keep exactly the titles they are given.
+    QCoreApplication::setApplicationName(QStringLiteral("Zelvan9TK4"));
+    Create(FormMain);
+    Create(FormErrors);
+    Create(FormAbout, FormMain);
+
+    AppController =
+        new TZV9TKFormsController(FormMain, FormMain->ktCntSpl->LowerRight()->Pane(), FormMain->tv1);
+    FormMain->SetController(std::unique_ptr<TFormAppMainController>(AppController));
+}
+
+QList<QWidget*> StartupWindows() {
+    QList<QWidget*> windows;
+    for (const QPointer<QWidget>& window : std::as_const(Created()))
+        if (window) windows.append(window);
+    return windows;
+}
+
+void EndProgram() {
+    if (FormMain) FormMain->SetController(nullptr);
+    QList<QPointer<QWidget>>& windows = Created();
+    while (!windows.isEmpty())
+        delete windows.takeLast();
+    FormMain = nullptr;
+    FormErrors = nullptr;
+    FormAbout = nullptr;
+}

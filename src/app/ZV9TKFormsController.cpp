@@ -1,0 +1,41 @@
+#include "app/ZV9TKFormsController.h"
+
+#include "app/fIn.h"
+#include "app/fMain.h"
+#include "device/MsgFile.h"
+#include "platform/AppFolder.h"
+
+TZV9TKFormsController* AppController = nullptr;
+
+TZV9TKFormsController::TZV9TKFormsController(TFormMain* mainForm, QWidget* pane, QTreeWidget* tree)
+    : TZV9TKFormsController(mainForm, pane, tree, TDeferBuild{}) {
+    Build();
+}
+
+TZV9TKFormsController::TZV9TKFormsController(TFormMain* mainForm, QWidget* pane, QTreeWidget* tree,
+                                             TDeferBuild)
+    : TFormAppMainController(mainForm, pane, tree), Main(mainForm) {}
+
+TZV9TKFormsController::~TZV9TKFormsController() {
+    MsgFile.reset();
+    if (AppController == this) AppController = nullptr;
+}
+
+void TZV9TKFormsController::CreatePages(QWidget*) {
+    MsgFile = std::make_unique<TMsgFile>();
+    MsgFile->LoadFromFile(AppFolder() + QStringLiteral("Messages.txt"));
+    // The pages, one line each, in the order of the tree and of every loop over all pages:
+    // their position among the pane's children is their index.
+    const QList<TformIncl*> pages = Pages();
+    CurrentPage = pages.isEmpty() ? nullptr : pages.first();
+    ShowCurrent();
+}
+
+bool TZV9TKFormsController::OpenConnection() {
+    // The connect dialog and the transports are not part of the program yet: nothing connects.
+    return false;
+}
+
+void TZV9TKFormsController::CheckModemLink() {
+    // Only a link through a GSM modem needs watching, and no such link is made yet.
+}

@@ -1,0 +1,332 @@
+#include "MainWindowFixture.h"
+
+#include "base/Exceptions.h"
+#include "platform/IniFile.h"
+
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+using ControllerTest = MainWindowFixture;
+
+// The connected tool bar: connect off, the rest on.
+std::vector<bool> ToolButtons(const TFormMain& main) {
+    std::vector<bool> states;
+    for (const QAction* button : {main.tbConnect, main.tbDisconnect, main.tbRead, main.tbReadAll,
+                                  main.tbWrite, main.tbWriteAll, main.tbDefault, main.tbDefaultAll})
+        states.push_back(button->isEnabled());
+    return states;
+}
+const std::vector<bool> kConnected{false, true, true, true, true, true, true, true};
+const std::vector<bool> kDisconnected{true, false, false, false, false, false, false, false};
+
+QStringList TreeTexts(const QTreeWidget* tree) {
+    QStringList texts;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        texts << tree->topLevelItem(i)->text(0) + u'=' +
+                     QString::number(TFormsController::NodePageIndex(tree->topLevelItem(i)));
+    return texts;
+}
+
+} // namespace
+
+TEST_F(ControllerTest, PagesAreDockedListedAndTheFirstShown) {
+    Start();
+    EXPECT_EQ(Join(TreeTexts(main->tv1)), Join({"Общие настройки=0", "Системные события=1", "Шлейфы=2"}));
+    QWidget* pane = main->ktCntSpl->LowerRight()->Pane();
+    for (TformIncl* page : controller->Pages()) {
+        EXPECT_EQ(page->parentWidget(), pane);
+        EXPECT_EQ(page->geometry(), pane->rect());
+    }
+    EXPECT_EQ(controller->Current(), controller->Page(0));
+    EXPECT_FALSE(controller->Page(0)->isHidden());
+    EXPECT_TRUE(controller->Page(1)->isHidden());
+    EXPECT_TRUE(controller->Page(2)->isHidden());
+
+    // The tree's selection shows its page; positions that hold no page are ignored.
+    main->tv1->setCurrentItem(main->tv1->topLevelItem(2));
+    EXPECT_EQ(controller->Current(), controller->Page(2));
+    EXPECT_TRUE(controller->Page(0)->isHidden());
+    EXPECT_FALSE(controller->Page(2)->isHidden());
+    new QLabel(pane); // a child of the pane that is no page
+    for (int index : {-1, 3, 4})
+        controller->SelectPage(index);
+    EXPECT_EQ(controller->Current(), controller->Page(2));
+    EXPECT_FALSE(controller->Page(2)->isHidden());
+}
+
+TEST_F(ControllerTest, ReadAllReadsEveryPageAndEndsOnTheLastNode) {
+    Start();
+    main->tv1->setCurrentItem(main->tv1->topLevelItem(1));
+    ASSERT_TRUE(controller->Connect());
+    for (int i = 0; i < 3; ++i)
+        controller->Page(i)->etValue->setText(QStringLiteral("старое"));
+    const qsizetype mark = panel.Frames().size();
+    controller->script = [](TformIncl&, TDeviceController& device) { device.StopPanel(); };
+
+    controller->ReadAll();
+
+    EXPECT_EQ(Join(controller->transferred), Join({"FormCommon", "formATests", "FormLoops"}));
+    EXPECT_EQ(FramesSince(mark), (QList<QByteArray>{"sp", "sp", "sp"}));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(controller->Page(i)->etValue->text(), QString()) << "each page is cleared before its read";
+    EXPECT_EQ(main->tv1->currentItem(), main->tv1->topLevelItem(2));
+    EXPECT_EQ(controller->Current(), controller->Page(2));
+    EXPECT_FALSE(controller->Page(2)->isHidden());
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty()) << "no failures, no errors window";
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_TRUE(main->tv1->isEnabled());
+    EXPECT_EQ(ToolButtons(*main), kConnected);
+}
+
+TEST_F(ControllerTest, ReadAllWithTheLinkLostOnTheSecondPageStopsAndDisconnectsQuietly) {
+    Start();
+    main->tv1->setCurrentItem(main->tv1->topLevelItem(0));
+    ASSERT_TRUE(controller->Connect());
+    const qsizetype mark = panel.Frames().size();
+    controller->script = [](TformIncl& page, TDeviceController& device) {
+        device.StopPanel();
+        if (page.objectName() == QStringLiteral("formATests"))
+            throw TCommException(QStringLiteral("NO CARRIER"));
+    };
+
+    controller->ReadAll();
+
+    EXPECT_EQ(Join(controller->transferred), Join({"FormCommon", "formATests"}));
+    // The goodbye is still tried on the way out.
+    EXPECT_EQ(FramesSince(mark), (QList<QByteArray>{"sp", "sp", "rb", "st"}));
+    EXPECT_FALSE(controller->IsConnected());
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty()) << "no errors window";
+    EXPECT_TRUE(dialogs->messages.isEmpty()) << "no message";
+    EXPECT_EQ(main->tv1->currentItem(), main->tv1->topLevelItem(0)) << "the tree keeps the user's node";
+    EXPECT_EQ(controller->Current(), controller->Page(1)) << "the failed page stays on screen";
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_TRUE(main->tv1->isEnabled());
+    EXPECT_EQ(ToolButtons(*main), kDisconnected);
+}
+
+TEST_F(ControllerTest, ABrokenPortDisconnectsWithoutGoodbyeAndSaysSo) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    const qsizetype mark = panel.Frames().size();
+    controller->script = [](TformIncl&, TDeviceController&) {
+        throw TCloseException(QStringLiteral("порт закрыт"));
+    };
+
+    controller->WriteAll();
+
+    EXPECT_EQ(Join(controller->transferred), "FormCommon");
+    EXPECT_TRUE(FramesSince(mark).isEmpty()) << "no goodbye over a broken port";
+    EXPECT_FALSE(controller->IsConnected());
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages.at(0).text, QStringLiteral("Разрыв соединения с com-портом!"));
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
+    EXPECT_EQ(ToolButtons(*main), kDisconnected);
+
+    // The flag covered that one disconnect only: the next one says goodbye again.
+    controller->script = nullptr;
+    ASSERT_TRUE(controller->Connect());
+    const qsizetype again = panel.Frames().size();
+    controller->Disconnect();
+    EXPECT_EQ(FramesSince(again), (QList<QByteArray>{"rb", "st"}));
+}
+
+TEST_F(ControllerTest, CancelDuringWritePageShowsTheFailuresGatheredBeforeIt) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    controller->Page(0)->etValue->setText(QStringLiteral("1234"));
+    controller->script = [](TformIncl&, TDeviceController& device) {
+        device.AddWriteError(QStringLiteral("Пароль"));
+        throw TStopException(QStringLiteral("Отмена"));
+    };
+    QStringList shown;
+    ExpectErrorsWindow(&shown);
+
+    controller->WritePage();
+
+    EXPECT_EQ(Join(shown), Join({"1", "Ошибка при записи параметра \"Пароль\""}));
+    EXPECT_EQ(controller->Page(0)->etValue->text(), QStringLiteral("1234")) << "a write keeps the values";
+    EXPECT_TRUE(controller->IsConnected());
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), kConnected);
+
+    // A cancel before any failure shows nothing; the list of the last write is gone.
+    controller->script = [](TformIncl&, TDeviceController&) {
+        throw TStopException(QStringLiteral("Отмена"));
+    };
+    dialogs->execedDialogs.clear();
+    controller->WritePage();
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
+}
+
+TEST_F(ControllerTest, ATransportErrorIsShownInTheErrorsWindow) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    // The adapter is pulled out while the page is being read.
+    controller->script = [this](TformIncl&, TDeviceController& device) {
+        panel.Unplug();
+        device.StopPanel();
+    };
+    QStringList shown;
+    ExpectErrorsWindow(&shown);
+
+    controller->ReadPage();
+
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.at(0), QStringLiteral("1"));
+    // The serial component's own words, with the system's reason.
+    EXPECT_TRUE(shown.at(1).startsWith(QStringLiteral("Unable to write to port.")) ||
+                shown.at(1).startsWith(QStringLiteral("Unable to read from port.")))
+        << shown.at(1).toStdString();
+    EXPECT_FALSE(controller->Busy());
+}
+
+TEST_F(ControllerTest, CommandsArrivingWhileATransferHandlesMessagesAreIgnored) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    // A page button or a second command reached while the transfer pumps messages.
+    controller->script = [this](TformIncl&, TDeviceController&) {
+        controller->ReadPage();
+        controller->WriteAll();
+        controller->DefaultsAll();
+        main->tbDisconnectClick();
+        main->tbConnectClick();
+    };
+    controller->Page(1)->etValue->setText(QStringLiteral("введено"));
+
+    controller->ReadPage();
+
+    EXPECT_EQ(Join(controller->transferred), "FormCommon");
+    EXPECT_EQ(controller->Page(1)->etValue->text(), QStringLiteral("введено"));
+    EXPECT_TRUE(controller->IsConnected());
+    EXPECT_EQ(controller->opens, 1);
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), kConnected) << "the tool bar is not left dead";
+}
+
+TEST_F(ControllerTest, ServiceCommandsFollowTheirOwnColumnOfThePolicy) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    // Any other failure is swallowed without the errors window.
+    controller->RunService([] { throw EConvertError(QStringLiteral("'x' is not a valid integer value")); });
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+    EXPECT_TRUE(controller->IsConnected());
+    // A lost link disconnects.
+    controller->RunService([] { throw TCommException(QStringLiteral("BUSY")); });
+    EXPECT_FALSE(controller->IsConnected());
+    EXPECT_FALSE(controller->Busy());
+}
+
+TEST_F(ControllerTest, OperationsWhileDisconnectedDoNothing) {
+    Start();
+    controller->Page(0)->etValue->setText(QStringLiteral("введено"));
+    controller->ReadPage();
+    controller->ReadAll();
+    controller->WritePage();
+    controller->WriteAll();
+    EXPECT_TRUE(controller->transferred.isEmpty());
+    EXPECT_EQ(controller->Page(0)->etValue->text(), QStringLiteral("введено"));
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
+    EXPECT_EQ(ToolButtons(*main), kDisconnected);
+}
+
+TEST_F(ControllerTest, LocksNestAndTheLastUnlockRestoresTheCommands) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    TSamplePage* common = controller->Page(0);
+    common->btnSync->setEnabled(false);
+    TSamplePage* other = controller->Page(1); // not a page whose buttons the lock holds
+    QList<QAction*> menus;
+    for (QAction* menu : main->MainMenu1->actions())
+        if (menu->isVisible()) // a hidden menu is a disabled one as well
+            menus.append(menu);
+
+    controller->LockUI();
+    LockMainUI(); // the update window locking inside a transfer
+    EXPECT_TRUE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false));
+    EXPECT_FALSE(main->tv1->isEnabled());
+    EXPECT_FALSE(main->ToolBar1->isEnabled());
+    for (QAction* menu : menus)
+        EXPECT_FALSE(menu->isEnabled()) << menu->objectName().toStdString();
+    EXPECT_FALSE(ControlEnabled(common->btnSync));
+    EXPECT_TRUE(ControlEnabled(other->btnSync));
+
+    // A command that arrives while the transfer pumps messages is ignored.
+    controller->ReadPage();
+    controller->ReadAll();
+    EXPECT_TRUE(controller->transferred.isEmpty());
+
+    UnlockMainUI();
+    EXPECT_TRUE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false)) << "still locked after the inner unlock";
+
+    controller->UnlockUI();
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), kConnected);
+    EXPECT_TRUE(main->tv1->isEnabled());
+    EXPECT_TRUE(main->ToolBar1->isEnabled());
+    for (QAction* menu : menus)
+        EXPECT_TRUE(menu->isEnabled()) << menu->objectName().toStdString();
+    EXPECT_FALSE(ControlEnabled(common->btnSync)) << "a page button gets back the state it had";
+
+    // A disconnect inside the lock (the restart) is what the unlock gives back.
+    controller->LockUI();
+    controller->Disconnect();
+    EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false));
+    controller->UnlockUI();
+    EXPECT_EQ(ToolButtons(*main), kDisconnected);
+
+    // An unlock without a lock changes nothing.
+    controller->UnlockUI();
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), kDisconnected);
+}
+
+TEST_F(ControllerTest, SaveAllKeepsForeignSectionsAndLoadAllReadsThePages) {
+    Start();
+    const QString file = folder.filePath(QStringLiteral("settings.txt"));
+    WriteText(file, QStringLiteral("[Update]\r\nUpdatePanelVersion=wobrix\r\n\r\n"
+                                   "[FormConnect]\r\nDialPhone1=+79001234567\r\n\r\n"
+                                   "[FormCommon]\r\netValue=старое\r\nOldKey=1\r\n\r\n"));
+    controller->Page(0)->etValue->setText(QStringLiteral("новое"));
+    controller->Page(2)->etValue->setText(QStringLiteral("третья"));
+
+    controller->SaveAll(file);
+
+    const TMemIniFile saved(file);
+    EXPECT_EQ(saved.ReadString("Update", "UpdatePanelVersion", ""), QStringLiteral("wobrix"));
+    EXPECT_EQ(saved.ReadString("FormConnect", "DialPhone1", ""), QStringLiteral("+79001234567"));
+    EXPECT_EQ(saved.ReadString("FormCommon", "etValue", ""), QStringLiteral("новое"));
+    EXPECT_EQ(saved.ReadString("FormCommon", "OldKey", ""), QStringLiteral("1"));
+    EXPECT_EQ(saved.ReadString("FormLoops", "etValue", ""), QStringLiteral("третья"));
+    EXPECT_EQ(Join(saved.ReadSections()),
+              Join({"Update", "FormConnect", "FormCommon", "formATests", "FormLoops"}));
+
+    for (int i = 0; i < 3; ++i)
+        controller->Page(i)->etValue->setText(QStringLiteral("x"));
+    controller->LoadAll(file);
+    EXPECT_EQ(controller->Page(0)->etValue->text(), QStringLiteral("новое"));
+    EXPECT_EQ(controller->Page(2)->etValue->text(), QStringLiteral("третья"));
+
+    // Defaults touch the pages only.
+    controller->DefaultsCurrent();
+    EXPECT_EQ(controller->Page(0)->etValue->text(), QStringLiteral("default"));
+    EXPECT_EQ(controller->Page(2)->etValue->text(), QStringLiteral("третья"));
+    controller->DefaultsAll();
+    EXPECT_EQ(controller->Page(2)->etValue->text(), QStringLiteral("default"));
+}
+
+TEST_F(ControllerTest, StartLoadsAndTheEndSavesCurrentIni) {
+    WriteIni(
+        QStringLiteral("[Update]\r\nUpdatePanelVersion=x\r\n\r\n[formATests]\r\netValue=из файла\r\n\r\n"));
+    Start();
+    EXPECT_EQ(controller->Page(1)->etValue->text(), QStringLiteral("из файла"));
+    controller->Page(1)->etValue->setText(QStringLiteral("при выходе"));
+    main->SetController(nullptr);
+    const TMemIniFile saved(IniPath());
+    EXPECT_EQ(saved.ReadString("formATests", "etValue", ""), QStringLiteral("при выходе"));
+    EXPECT_EQ(saved.ReadString("Update", "UpdatePanelVersion", ""), QStringLiteral("x"));
+}

@@ -1,0 +1,107 @@
+#include "app/Startup.h"
+#include "app/ZV9TKFormsController.h"
+#include "app/fAbout.h"
+#include "app/fAppMain.h"
+#include "app/fErrors.h"
+#include "app/fLoad.h"
+#include "app/fMain.h"
+#include "device/MsgFile.h"
+#include "platform/AppFolder.h"
+#include "platform/ProgramVersion.h"
+#include "support/ScriptedDialogs.h"
+#include "uikit/KtSplitter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Names(const QList<QWidget*>& windows) {
+    QStringList names;
+    for (const QWidget* window : windows)
+        names << window->objectName();
+    return names;
+}
+
+int SplashWindows() {
+    int count = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        count += qobject_cast<const TFormLoad*>(window) != nullptr;
+    return count;
+}
+
+} // namespace
+
+TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SetAppFolderForTests(folder.path());
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(ZV9_RESOURCES_DIR "/Messages.txt"), folder.filePath("Messages.txt")));
+    ScriptedDialogs::Reset();
+    const auto oldExit = SetExitProgram([](int) {});
+
+    StartProgram();
+
+    EXPECT_EQ(SplashWindows(), 0);
+    EXPECT_EQ(Names(StartupWindows()).join(u' ').toStdString(), "FormMain FormErrors FormAbout");
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zelvan9TK4"));
+    ASSERT_NE(FormMain, nullptr);
+    EXPECT_EQ(FormMain->windowTitle(),
+              QStringLiteral("Программа настройки ЗЕЛВАН GSM-9-TK4 v.") + BuiltFileVersion());
+    EXPECT_EQ(FormAbout->parentWidget(), FormMain) << "the about box is centred on the main window";
+    ASSERT_NE(AppController, nullptr);
+    EXPECT_EQ(FormMain->Controller(), AppController);
+    EXPECT_EQ(AppController->PagePane(), FormMain->ktCntSpl->LowerRight()->Pane());
+    // One node per page that exists.
+    EXPECT_EQ(FormMain->tv1->topLevelItemCount(), AppController->Pages().size());
+    ASSERT_NE(MsgFile, nullptr);
+    EXPECT_GT(MsgFile->RowCount(), 0) << "the message table is loaded from the program folder";
+    EXPECT_EQ(CurrentDeviceController(), nullptr);
+
+    EndProgram();
+    EXPECT_EQ(AppController, nullptr);
+    EXPECT_EQ(FormMain, nullptr);
+    EXPECT_EQ(MsgFile, nullptr);
+    EXPECT_TRUE(StartupWindows().isEmpty());
+    EXPECT_TRUE(QFile::exists(folder.filePath("current.ini"))) << "the controller saved the pages";
+
+    SetExitProgram(oldExit);
+    SetAppFolderForTests(QString());
+}
+
+TEST(Startup, TheSplashFadesInFromTwoHundredToOpaque) {
+    TFormLoad splash;
+    EXPECT_EQ(splash.AlphaBlendValue(), 200);
+    EXPECT_EQ(splash.size(), QSize(388, 54));
+    EXPECT_EQ(splash.windowTitle(), QStringLiteral("Зугрузка"));
+    splash.FadeIn();
+    EXPECT_EQ(splash.AlphaBlendValue(), 255);
+}
+
+TEST(Startup, TheUpdateIsOfferedOnlyToAPanelThatCanTakeANewerImage) {
+    const TFirmwareVersion image410{4, 10};
+    const TFirmwareVersion image411{4, 11};
+    EXPECT_EQ(PanelVersionFromStatus(QStringLiteral("VER 01.004.010")).Major, 4);
+    EXPECT_EQ(PanelVersionFromStatus(QStringLiteral("VER 01.004.010")).Minor, 10);
+
+    const struct {
+        const char* status;
+        TFirmwareVersion image;
+        bool offered;
+    } cases[] = {
+        {"VER 01.004.009", image411, false}, // the panel is too old for an update
+        {"VER 01.004.010", image410, false}, // the same version
+        {"VER 01.004.010", image411, true},  {"VER 01.004.011", image410, false}, // the panel is newer
+        {"VER 01.005.000", {5, 1}, true},    {"VER 01.004.010", {5, 0}, true},
+        {"VER 01.0x4.010", image411, false}, // the major part is no number: 0
+        {"garbage", image411, false},        {"", image411, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirmwareUpdateOffered(PanelVersionFromStatus(QString::fromLatin1(c.status)), c.image),
+                  c.offered)
+            << c.status;
+}
