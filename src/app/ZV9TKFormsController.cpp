@@ -1,5 +1,7 @@
 #include "app/ZV9TKFormsController.h"
 
+#include "app/fATests.h"
+#include "app/fCommon.h"
 #include "app/fIn.h"
 #include "app/fMain.h"
 #include "device/MsgFile.h"
@@ -26,6 +28,8 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     MsgFile->LoadFromFile(AppFolder() + QStringLiteral("Messages.txt"));
     // The pages, one line each, in the order of the tree and of every loop over all pages:
     // their position among the pane's children is their index.
+    new TFormCommon(Pane);
+    new TformATests(Pane);
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

@@ -67,6 +67,7 @@ public:
 
     void CreatePages(QWidget* owner) override {
         TZV9TKFormsController::CreatePages(owner);
+        FreePages(); // the program's own pages are no part of these tests
         new TSamplePage(Pane, QStringLiteral("FormCommon"), QStringLiteral("Общие настройки"));
         new TSamplePage(Pane, QStringLiteral("formATests"), QStringLiteral("Системные события"));
         new TSamplePage(Pane, QStringLiteral("FormLoops"), QStringLiteral("Шлейфы"));

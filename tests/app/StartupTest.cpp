@@ -3,6 +3,7 @@
 #include "app/fAbout.h"
 #include "app/fAppMain.h"
 #include "app/fErrors.h"
+#include "app/fIn.h"
 #include "app/fLoad.h"
 #include "app/fMain.h"
 #include "device/MsgFile.h"
@@ -58,6 +59,12 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     EXPECT_EQ(AppController->PagePane(), FormMain->ktCntSpl->LowerRight()->Pane());
     // One node per page that exists.
     EXPECT_EQ(FormMain->tv1->topLevelItemCount(), AppController->Pages().size());
+    QStringList pages;
+    for (const TformIncl* page : AppController->Pages())
+        pages << page->objectName();
+    EXPECT_EQ(pages.join(u' ').toStdString(), "FormCommon formATests") << "in the order of the tree";
+    EXPECT_EQ(FormMain->tv1->topLevelItem(0)->text(0), QStringLiteral("Общие настройки"));
+    EXPECT_EQ(AppController->Current(), AppController->Pages().value(0)) << "the first page is shown";
     ASSERT_NE(MsgFile, nullptr);
     EXPECT_GT(MsgFile->RowCount(), 0) << "the message table is loaded from the program folder";
     EXPECT_EQ(CurrentDeviceController(), nullptr);
