@@ -7,6 +7,7 @@
 #include "platform/DialogService.h"
 #include "platform/IniFile.h"
 
+#include <QGridLayout>
 #include <QScopeGuard>
 #include <QTreeWidget>
 
@@ -69,6 +70,15 @@ void TFormsController::DockPage(TformIncl* page) {
     const bool shown = ExplicitlyShown(page);
     if (page->parentWidget() != Pane) page->setParent(Pane);
     page->setGeometry(Pane->rect());
+    // The page fills the pane and follows it when the window or the splitter changes size; the
+    // pages share one cell, and only the shown one takes it.
+    auto* layout = qobject_cast<QGridLayout*>(Pane->layout());
+    if (!layout) {
+        layout = new QGridLayout(Pane);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    if (layout->indexOf(page) < 0)
+        layout->addWidget(page, 0, 0);
     page->setVisible(shown);
 }
 

@@ -3,6 +3,7 @@
 #include "base/Exceptions.h"
 #include "platform/IniFile.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -54,6 +55,13 @@ TEST_F(ControllerTest, PagesAreDockedListedAndTheFirstShown) {
         controller->SelectPage(index);
     EXPECT_EQ(controller->Current(), controller->Page(2));
     EXPECT_FALSE(controller->Page(2)->isHidden());
+
+    // The shown page follows the pane when the window grows.
+    main->show();
+    main->resize(main->width() + 150, main->height() + 90);
+    QCoreApplication::processEvents();
+    EXPECT_GT(pane->width(), 150);
+    EXPECT_EQ(controller->Page(2)->geometry(), pane->rect());
 }
 
 TEST_F(ControllerTest, ReadAllReadsEveryPageAndEndsOnTheLastNode) {
