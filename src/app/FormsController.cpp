@@ -159,7 +159,8 @@ void TFormsController::TransferAll(const std::function<void(TformIncl&)>& prepar
         if (NodePageIndex(Tree->topLevelItem(i)) == index) Tree->setCurrentItem(Tree->topLevelItem(i));
 }
 
-void TFormsController::RunLocked(TOperationKind kind, const std::function<void()>& steps) {
+void TFormsController::RunLocked(TOperationKind kind, const std::function<void()>& steps,
+                                 const std::function<void()>& unlocked) {
     LockUI();
     std::exception_ptr failure;
     try {
@@ -168,6 +169,13 @@ void TFormsController::RunLocked(TOperationKind kind, const std::function<void()
         failure = std::current_exception();
     }
     UnlockUI();
+    if (!failure && unlocked) {
+        try {
+            unlocked();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     ApplyPolicy(kind, failure);
 }
 

@@ -2,7 +2,9 @@
 
 #include "app/fIn.h"
 #include "app/fMain.h"
+#include "device/DeviceController.h"
 #include "device/MsgFile.h"
+#include "link/ComPortWorker.h"
 #include "platform/AppFolder.h"
 
 TZV9TKFormsController* AppController = nullptr;
@@ -17,6 +19,9 @@ TZV9TKFormsController::TZV9TKFormsController(TFormMain* mainForm, QWidget* pane,
     : TFormAppMainController(mainForm, pane, tree), Main(mainForm) {}
 
 TZV9TKFormsController::~TZV9TKFormsController() {
+    // The goodbye still needs the transport, which would otherwise go first.
+    ActiveDevice.reset();
+    CloseLink();
     MsgFile.reset();
     if (AppController == this) AppController = nullptr;
 }
@@ -29,13 +34,4 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();
-}
-
-bool TZV9TKFormsController::OpenConnection() {
-    // The connect dialog and the transports are not part of the program yet: nothing connects.
-    return false;
-}
-
-void TZV9TKFormsController::CheckModemLink() {
-    // Only a link through a GSM modem needs watching, and no such link is made yet.
 }
