@@ -29,5 +29,6 @@ void TZV9TKFormsController::CheckOutputs() {
 void TZV9TKFormsController::RestartPanel() {
     if (Busy() || !ActiveDevice) return;
     // The disconnect's goodbye is the restart ("rb", then "st"); the new connect asks again.
-    RunLocked(TOperationKind::Restart, [this] { Disconnect(); }, [this] { Connect(); });
+    RunLocked(
+        TOperationKind::Restart, [this] { Disconnect(); }, [this] { Connect(); });
 }

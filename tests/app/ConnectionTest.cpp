@@ -27,7 +27,8 @@ public:
         TZV9TKFormsController::CreatePages(owner);
         new TSamplePage(Pane, QStringLiteral("FormCommon"), QStringLiteral("Общие настройки"));
         auto* kbds = new TSamplePage(Pane, QStringLiteral("FormKBDs"), QStringLiteral("Настройка объектов"));
-        auto* gprs = new TSamplePage(Pane, QStringLiteral("formGPRS"), QStringLiteral("Настройка GPRS и LAN"));
+        auto* gprs =
+            new TSamplePage(Pane, QStringLiteral("formGPRS"), QStringLiteral("Настройка GPRS и LAN"));
         for (const char* name : {"lbACIDcode", "cbACIDcode"})
             kbds->Controls().AddOther(new QLabel(kbds), QString::fromLatin1(name));
         for (const char* name : {"GroupBox4", "lan", "llan"})
@@ -67,7 +68,8 @@ protected:
         for (const QAction* command :
              {main->tbConnect, main->tbDisconnect, main->mnuStart, main->mnuStop, main->mnuReload})
             flags += command->isEnabled() ? u'1' : u'0';
-        return flags + (conn->Pages().at(0)->FindControl(QStringLiteral("btnSync"))->isEnabled() ? u'1' : u'0');
+        return flags +
+               (conn->Pages().at(0)->FindControl(QStringLiteral("btnSync"))->isEnabled() ? u'1' : u'0');
     }
 
     // The gated controls, 1 = shown: lbACIDcode cbACIDcode GroupBox4 lan llan.
@@ -194,7 +196,8 @@ TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
     // Cancelled: no connection, but the number typed is remembered.
     QueueConnect(panel.PortPath(), QStringLiteral("+79001234567"), mrCancel);
     EXPECT_FALSE(conn->Connect());
-    EXPECT_EQ(TMemIniFile(IniPath()).ReadString("FormConnect", "DialPhone1", ""), QStringLiteral("+79001234567"));
+    EXPECT_EQ(TMemIniFile(IniPath()).ReadString("FormConnect", "DialPhone1", ""),
+              QStringLiteral("+79001234567"));
 
     // The port is taken.
     TSerialComm holder;
@@ -204,8 +207,8 @@ TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
     main->tbConnectClick();
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages.at(0).type, TMsgDlgType::mtError);
-    EXPECT_TRUE(dialogs->messages.at(0).text.startsWith(QStringLiteral("Ошибка подключения: Cannot open device ") +
-                                                        panel.PortPath()))
+    EXPECT_TRUE(dialogs->messages.at(0).text.startsWith(
+        QStringLiteral("Ошибка подключения: Cannot open device ") + panel.PortPath()))
         << dialogs->messages.at(0).text.toStdString();
     EXPECT_EQ(Commands(), kOff);
     EXPECT_FALSE(conn->HasTransport());
