@@ -49,14 +49,17 @@ QList<QObject*> TFormAppMainController::LockedCommands() const {
     QList<QObject*> commands{AppMain->tbRead,     AppMain->tbWrite,     AppMain->tbReadAll,
                              AppMain->tbWriteAll, AppMain->tbConnect,   AppMain->tbDisconnect,
                              AppMain->tbDefault,  AppMain->tbDefaultAll};
-    const QList<TformIncl*> pages = Pages();
     for (const TPageButtons& group : kLockedPageButtons)
-        for (TformIncl* page : pages)
-            if (asciiSameText(page->objectName(), QString::fromLatin1(group.page)))
-                for (const char* name : group.buttons)
-                    if (QWidget* button = page->FindControl(QString::fromLatin1(name)))
-                        commands.append(button);
+        for (const char* name : group.buttons)
+            if (QWidget* button = FindPageControl(QString::fromLatin1(group.page), QString::fromLatin1(name)))
+                commands.append(button);
     return commands;
+}
+
+QWidget* TFormAppMainController::FindPageControl(const QString& page, const QString& control) const {
+    for (TformIncl* candidate : Pages())
+        if (asciiSameText(candidate->objectName(), page)) return candidate->FindControl(control);
+    return nullptr;
 }
 
 void TFormAppMainController::LockUI() {

@@ -48,6 +48,9 @@ protected:
     // button). While the user interface is locked a command the lock holds disabled only gets
     // the state it will have after the last unlock.
     void SetCommandEnabled(QObject* command, bool enabled);
+    // A designed control of the page with this object name (both names ignoring ASCII case);
+    // nullptr while that page or control does not exist.
+    QWidget* FindPageControl(const QString& page, const QString& control) const;
 
     TFormAppMain* const AppMain;
     std::unique_ptr<TDeviceController> ActiveDevice;

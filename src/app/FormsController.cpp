@@ -169,7 +169,8 @@ void TFormsController::TransferAll(const std::function<void(TformIncl&)>& prepar
         if (NodePageIndex(Tree->topLevelItem(i)) == index) Tree->setCurrentItem(Tree->topLevelItem(i));
 }
 
-void TFormsController::RunLocked(TOperationKind kind, const std::function<void()>& steps) {
+void TFormsController::RunLocked(TOperationKind kind, const std::function<void()>& steps,
+                                 const std::function<void()>& unlocked) {
     LockUI();
     std::exception_ptr failure;
     try {
@@ -178,6 +179,13 @@ void TFormsController::RunLocked(TOperationKind kind, const std::function<void()
         failure = std::current_exception();
     }
     UnlockUI();
+    if (!failure && unlocked) {
+        try {
+            unlocked();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     ApplyPolicy(kind, failure);
 }
 

@@ -90,8 +90,10 @@ protected:
         Restart, // the restart, which has disconnected already
     };
     // Locks the user interface, runs the steps, unlocks it whatever happened, then applies the
-    // exception policy of this kind of operation.
-    void RunLocked(TOperationKind kind, const std::function<void()>& steps);
+    // exception policy of this kind of operation. When the steps succeeded, `unlocked` runs
+    // after the unlock under the same policy (the restart's new connect, which shows dialogs).
+    void RunLocked(TOperationKind kind, const std::function<void()>& steps,
+                   const std::function<void()>& unlocked = {});
     // A failure the errors window has to show beside the failed parameters.
     virtual void AddFailure(const QString& text) = 0;
 

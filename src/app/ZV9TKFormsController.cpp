@@ -4,7 +4,9 @@
 #include "app/fCommon.h"
 #include "app/fIn.h"
 #include "app/fMain.h"
+#include "device/DeviceController.h"
 #include "device/MsgFile.h"
+#include "link/ComPortWorker.h"
 #include "platform/AppFolder.h"
 
 TZV9TKFormsController* AppController = nullptr;
@@ -19,6 +21,9 @@ TZV9TKFormsController::TZV9TKFormsController(TFormMain* mainForm, QWidget* pane,
     : TFormAppMainController(mainForm, pane, tree), Main(mainForm) {}
 
 TZV9TKFormsController::~TZV9TKFormsController() {
+    // The goodbye still needs the transport, which would otherwise go first.
+    ActiveDevice.reset();
+    CloseLink();
     MsgFile.reset();
     if (AppController == this) AppController = nullptr;
 }
@@ -33,13 +38,4 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();
-}
-
-bool TZV9TKFormsController::OpenConnection() {
-    // The connect dialog and the transports are not part of the program yet: nothing connects.
-    return false;
-}
-
-void TZV9TKFormsController::CheckModemLink() {
-    // Only a link through a GSM modem needs watching, and no such link is made yet.
 }

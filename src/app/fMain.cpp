@@ -28,10 +28,12 @@ TFormMain::TFormMain(QWidget* parent)
     setObjectName(QStringLiteral("FormMain"));
 
     N4->addSeparator();
-    mnuStart = AddMenuItem(N4, QStringLiteral("mnuStart"), QStringLiteral("Запустить"), -1, {}, nullptr);
-    mnuStop = AddMenuItem(N4, QStringLiteral("mnuStop"), QStringLiteral("Остановить"), -1, {}, nullptr);
-    mnuReload =
-        AddMenuItem(N4, QStringLiteral("mnuReload"), QStringLiteral("Перезагрузить"), -1, {}, nullptr);
+    mnuStart = AddMenuItem(N4, QStringLiteral("mnuStart"), QStringLiteral("Запустить"), -1, {},
+                           [this] { mnuStartClick(); });
+    mnuStop = AddMenuItem(N4, QStringLiteral("mnuStop"), QStringLiteral("Остановить"), -1, {},
+                          [this] { mnuStopClick(); });
+    mnuReload = AddMenuItem(N4, QStringLiteral("mnuReload"), QStringLiteral("Перезагрузить"), -1, {},
+                            [this] { mnuReloadClick(); });
     N4->addSeparator();
     mnuUpdate = AddMenuItem(N4, QStringLiteral("mnuUpdate"), QStringLiteral("Обновить версию прошивки"), -1,
                             {}, nullptr);
@@ -97,13 +99,33 @@ void TFormMain::Timer1Timer() {
     ResumePollTimer();
 }
 
+void TFormMain::mnuStartClick() {
+    if (AppController) AppController->StartPanel();
+}
+
+void TFormMain::mnuStopClick() {
+    if (AppController) AppController->StopPanel();
+}
+
+void TFormMain::mnuReloadClick() {
+    if (AppController) AppController->RestartPanel();
+}
+
+void TFormMain::SetLinkCheckOn(bool on) {
+    linkCheckOn_ = on;
+    if (on && timerPauses_ == 0)
+        Timer1->start();
+    else if (!on)
+        Timer1->stop();
+}
+
 void TFormMain::PausePollTimer() {
     ++timerPauses_;
     Timer1->stop();
 }
 
 void TFormMain::ResumePollTimer() {
-    if (timerPauses_ > 0 && --timerPauses_ == 0) Timer1->start();
+    if (timerPauses_ > 0 && --timerPauses_ == 0 && linkCheckOn_) Timer1->start();
 }
 
 void TFormMain::ShowPanelVersion(const QString& text) {

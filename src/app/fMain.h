@@ -22,6 +22,14 @@ public:
     // still finds it disabled.
     void Timer1Timer();
 
+    // The link check runs from the start and from every connect until the next disconnect;
+    // the pauses of the exchanges nest inside that.
+    void SetLinkCheckOn(bool on);
+
+    void mnuStartClick();
+    void mnuStopClick();
+    void mnuReloadClick();
+
     void PausePollTimer() override;
     void ResumePollTimer() override;
     void ShowPanelVersion(const QString& text) override;
@@ -39,6 +47,7 @@ private:
     void PlaceProgressBar();
 
     int timerPauses_ = 0;
+    bool linkCheckOn_ = true;
     bool busyCursor_ = false;
 };
 

@@ -1,0 +1,313 @@
+#include "MainWindowFixture.h"
+
+#include "app/StatusBar.h"
+#include "app/fConnect.h"
+#include "link/SerialComm.h"
+#include "link/fDial.h"
+#include "platform/Clock.h"
+#include "platform/IniFile.h"
+#include "support/FakeModem.h"
+
+#include <QComboBox>
+#include <QTimer>
+
+namespace {
+
+const QByteArray kVersion = "GSM-9-TK4 VER 01 004.013";
+
+// The real connection code over three sample pages, two of them with version-gated controls.
+class TConnectionController : public TZV9TKFormsController {
+public:
+    explicit TConnectionController(TFormMain* main)
+        : TZV9TKFormsController(main, main->ktCntSpl->LowerRight()->Pane(), main->tv1, TDeferBuild{}) {
+        Build();
+    }
+
+    void CreatePages(QWidget* owner) override {
+        TZV9TKFormsController::CreatePages(owner);
+        new TSamplePage(Pane, QStringLiteral("FormCommon"), QStringLiteral("Общие настройки"));
+        auto* kbds = new TSamplePage(Pane, QStringLiteral("FormKBDs"), QStringLiteral("Настройка объектов"));
+        auto* gprs =
+            new TSamplePage(Pane, QStringLiteral("formGPRS"), QStringLiteral("Настройка GPRS и LAN"));
+        for (const char* name : {"lbACIDcode", "cbACIDcode"})
+            kbds->Controls().AddOther(new QLabel(kbds), QString::fromLatin1(name));
+        for (const char* name : {"GroupBox4", "lan", "llan"})
+            gprs->Controls().AddOther(new QLabel(gprs), QString::fromLatin1(name));
+        CurrentPage = Pages().first();
+        ShowCurrent();
+    }
+
+    using TFormAppMainController::FindPageControl;
+    bool HasTransport() const { return TransportWorker != nullptr; }
+    bool Dialled() const { return ModemLink; }
+};
+
+class ConnectionTest : public MainWindowFixture {
+protected:
+    void Start() {
+        main = std::make_unique<TFormMain>();
+        auto owned = std::make_unique<TConnectionController>(main.get());
+        conn = owned.get();
+        AppController = conn;
+        main->SetController(std::move(owned));
+    }
+
+    // The connect dialog's answer: this port and number.
+    void QueueConnect(const QString& port, const QString& phone = QString(), int result = mrOk) {
+        dialogs->QueueExec([=](QDialog& dialog) {
+            auto& connect = dynamic_cast<TFormConnect&>(dialog);
+            connect.SetPorts({port});
+            connect.ComPorts->setCurrentIndex(0);
+            connect.cbPhones->setEditText(phone);
+            return result;
+        });
+    }
+
+    // tbConnect, tbDisconnect, the three service items and the common page's btnSync: 1 = on.
+    QString Commands() const {
+        QString flags;
+        for (const QAction* command :
+             {main->tbConnect, main->tbDisconnect, main->mnuStart, main->mnuStop, main->mnuReload})
+            flags += command->isEnabled() ? u'1' : u'0';
+        return flags +
+               (conn->Pages().at(0)->FindControl(QStringLiteral("btnSync"))->isEnabled() ? u'1' : u'0');
+    }
+
+    // The gated controls, 1 = shown: lbACIDcode cbACIDcode GroupBox4 lan llan.
+    QString Gates() const {
+        QString flags;
+        for (const char* name : {"FormKBDs.lbACIDcode", "FormKBDs.cbACIDcode", "formGPRS.GroupBox4",
+                                 "formGPRS.lan", "formGPRS.llan"}) {
+            const QStringList path = QString::fromLatin1(name).split(u'.');
+            flags += conn->FindPageControl(path.at(0), path.at(1))->isHidden() ? u'0' : u'1';
+        }
+        return flags;
+    }
+
+    // Nothing of ours holds the port: another user may open it.
+    static bool PortFree(const QString& path) {
+        TSerialComm probe;
+        probe.SetDeviceName(path);
+        try {
+            probe.Open();
+        } catch (const EDeviceError&) {
+            return false;
+        }
+        return true;
+    }
+
+    TConnectionController* conn = nullptr;
+};
+
+// A modem on the line with the panel behind it; its long waits shortened a hundredfold.
+class ModemConnectionTest : public ConnectionTest {
+protected:
+    void SetUp() override {
+        ConnectionTest::SetUp();
+        Clock::SetScaleForTests(0.01);
+        for (const char* command : {"sp", "rb", "st"})
+            modem.Panel().SetAnswer(command, QByteArray());
+        modem.Panel().SetAnswer("v", kVersion);
+    }
+    void TearDown() override {
+        ConnectionTest::TearDown();
+        Clock::SetScaleForTests(1.0);
+    }
+
+    // The dialling dialog's "Позвонить"; afterCall runs once it has ended.
+    void QueueDial(const std::function<void()>& afterCall = {}) {
+        dialogs->QueueExec([afterCall](QDialog& dialog) {
+            dialog.show();
+            dynamic_cast<TFormDial&>(dialog).bReDial->click();
+            if (afterCall) afterCall();
+            return dialog.result() == QDialog::Accepted ? int(mrOk) : int(mrCancel);
+        });
+    }
+
+    void ConnectByModem(const std::function<void()>& afterCall = {}) {
+        QueueConnect(modem.PortPath(), QStringLiteral("5551234"));
+        QueueDial(afterCall);
+    }
+
+    // The modem's last two commands once it has had this many hang-ups, which nobody waits for.
+    QList<QByteArray> CommandsAfterHangUp(int hangUps) const {
+        for (int i = 0; i < 200 && modem.CountOf("ATH") < hangUps; ++i)
+            Clock::SleepMs(10);
+        return modem.Commands().mid(modem.Commands().size() - 2);
+    }
+
+    FakeModem modem;
+};
+
+const QString kOff = QStringLiteral("100000");
+const QString kOn = QStringLiteral("011111");
+
+} // namespace
+
+TEST_F(ConnectionTest, CableConnectServiceCommandsTickAndDisconnect) {
+    Start();
+    // Without a panel the service commands do nothing (no dialog, nothing sent).
+    conn->StartPanel();
+    conn->RestartPanel();
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
+
+    QueueConnect(panel.PortPath());
+    main->tbConnectClick();
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"sp", "v"}));
+    EXPECT_EQ(main->StatusBar1->PanelText(0), panel.PortPath());
+    EXPECT_EQ(main->StatusBar1->PanelText(1), QString::fromLatin1(kVersion));
+    EXPECT_EQ(Commands(), kOn);
+    EXPECT_TRUE(main->Timer1->isActive());
+
+    main->Timer1Timer(); // a cable link is not checked
+    EXPECT_EQ(panel.Frames().size(), 2);
+    main->mnuStart->trigger();
+    main->mnuStop->trigger();
+    conn->CheckOutputs();
+    conn->SyncPanelClock();
+    const QList<QByteArray> service = panel.Frames().mid(2);
+    ASSERT_EQ(service.size(), 4);
+    EXPECT_EQ(service.mid(0, 3), (QList<QByteArray>{"st", "sp", "dc"}));
+    EXPECT_TRUE(service.at(3).startsWith("AS=")) << service.at(3).toStdString();
+
+    main->tbDisconnectClick();
+    EXPECT_EQ(panel.Frames().mid(6), (QList<QByteArray>{"rb", "st"}));
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_FALSE(main->Timer1->isActive()) << "off until the next connect";
+    EXPECT_FALSE(conn->HasTransport());
+    EXPECT_TRUE(PortFree(panel.PortPath()));
+}
+
+TEST_F(ConnectionTest, VersionGatesFollowThePanelAndOutliveTheConnection) {
+    Start();
+    const std::pair<const char*, const char*> cases[] = {
+        {"004.011", "00011"}, {"004.012", "11011"}, {"004.013", "11100"}, {"005.000", "11100"}};
+    for (const auto& [version, shown] : cases) {
+        panel.SetValue("v", QByteArray("GSM-9-TK4 VER 01 ") + version);
+        QueueConnect(panel.PortPath());
+        ASSERT_TRUE(conn->Connect()) << version;
+        EXPECT_EQ(Gates(), QString::fromLatin1(shown)) << version;
+        conn->Disconnect();
+        EXPECT_EQ(Gates(), QString::fromLatin1(shown)) << version;
+    }
+}
+
+TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
+    Start();
+    // Cancelled: no connection, but the number typed is remembered.
+    QueueConnect(panel.PortPath(), QStringLiteral("+79001234567"), mrCancel);
+    EXPECT_FALSE(conn->Connect());
+    EXPECT_EQ(TMemIniFile(IniPath()).ReadString("FormConnect", "DialPhone1", ""),
+              QStringLiteral("+79001234567"));
+
+    // The port is taken.
+    TSerialComm holder;
+    holder.SetDeviceName(panel.PortPath());
+    holder.Open();
+    QueueConnect(panel.PortPath());
+    main->tbConnectClick();
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages.at(0).type, TMsgDlgType::mtError);
+    EXPECT_TRUE(dialogs->messages.at(0).text.startsWith(
+        QStringLiteral("Ошибка подключения: Cannot open device ") + panel.PortPath()))
+        << dialogs->messages.at(0).text.toStdString();
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_FALSE(conn->HasTransport());
+    holder.Close();
+
+    // The panel does not answer: the goodbye is tried, everything freed, nothing shown.
+    FakeFault silent;
+    silent.silent = true;
+    panel.SetFault("v", silent);
+    QueueConnect(panel.PortPath());
+    main->tbConnectClick();
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"sp", "v", "v", "v", "rb", "st"}));
+    EXPECT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_FALSE(conn->IsConnected());
+    EXPECT_FALSE(conn->HasTransport());
+    EXPECT_TRUE(PortFree(panel.PortPath()));
+
+    // The port is usable again.
+    panel.SetFault("v", FakeFault{});
+    QueueConnect(panel.PortPath());
+    EXPECT_TRUE(conn->Connect());
+}
+
+TEST_F(ConnectionTest, RestartSaysGoodbyeAndConnectsAgain) {
+    Start();
+    QueueConnect(panel.PortPath());
+    ASSERT_TRUE(conn->Connect());
+    QueueConnect(panel.PortPath());
+    main->mnuReload->trigger();
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"sp", "v", "rb", "st", "sp", "v"}));
+    EXPECT_EQ(dialogs->execedDialogs, (QList<QString>{"FormConnect", "FormConnect"}));
+    EXPECT_EQ(Commands(), kOn);
+    EXPECT_FALSE(conn->Busy());
+
+    // The new connect cancelled: disconnected.
+    QueueConnect(panel.PortPath(), QString(), mrCancel);
+    conn->RestartPanel();
+    EXPECT_EQ(panel.Frames().mid(6), (QList<QByteArray>{"rb", "st"}));
+    EXPECT_EQ(Commands(), kOff);
+}
+
+TEST_F(ModemConnectionTest, DialledLinkIsCheckedEveryTickAndHungUpAtTheEnd) {
+    Start();
+    ConnectByModem();
+    ASSERT_TRUE(conn->Connect());
+    EXPECT_TRUE(conn->Dialled());
+    EXPECT_EQ(modem.Commands(), (QList<QByteArray>{"ATZ", "AT", "AT+CBST=7,0,1", "AT+CREG?", "ATD 5551234"}));
+    EXPECT_EQ(modem.Panel().Frames(), (QList<QByteArray>{"sp", "v"}));
+
+    main->Timer1Timer();
+    EXPECT_EQ(modem.Panel().Frames().mid(2), (QList<QByteArray>{"sp", "v"}));
+    EXPECT_TRUE(main->Timer1->isActive());
+    // Locked (a transfer, the update window): the tick leaves the link alone.
+    conn->LockUI();
+    main->Timer1Timer();
+    conn->UnlockUI();
+    EXPECT_EQ(modem.Panel().Frames().size(), 4);
+    EXPECT_EQ(Commands(), kOn);
+
+    main->tbDisconnectClick();
+    EXPECT_EQ(modem.Panel().Frames().mid(4), (QList<QByteArray>{"rb", "st"}));
+    EXPECT_EQ(CommandsAfterHangUp(1), (QList<QByteArray>{"+++", "ATH"}));
+    EXPECT_FALSE(modem.InCall());
+    EXPECT_FALSE(conn->Dialled());
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_TRUE(PortFree(modem.PortPath()));
+}
+
+TEST_F(ModemConnectionTest, ALostCallIsClosedAndHungUp) {
+    Start();
+    // A dialog closed with OK but without a call is no connection.
+    QueueConnect(modem.PortPath(), QStringLiteral("5551234"));
+    dialogs->QueueExec([](QDialog&) { return int(mrOk); });
+    EXPECT_FALSE(conn->Connect());
+    EXPECT_FALSE(conn->HasTransport());
+    EXPECT_TRUE(modem.Panel().Frames().isEmpty());
+    EXPECT_TRUE(PortFree(modem.PortPath()));
+
+    // The call drops before the version read: the failure answer is shown, the call hung up.
+    ConnectByModem([this] { modem.DropCall(); });
+    EXPECT_FALSE(conn->Connect());
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages.at(0).text,
+              QStringLiteral("ОШИБКА! Не могу установить соединение или оно разорвано(NO CARRIER)!"));
+    EXPECT_EQ(CommandsAfterHangUp(1), (QList<QByteArray>{"+++", "ATH"}));
+    EXPECT_FALSE(conn->HasTransport());
+    EXPECT_TRUE(PortFree(modem.PortPath()));
+
+    // The call drops while connected: the next tick disconnects without a word.
+    ConnectByModem();
+    ASSERT_TRUE(conn->Connect());
+    modem.DropCall();
+    main->Timer1Timer();
+    EXPECT_FALSE(conn->Dialled());
+    EXPECT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(CommandsAfterHangUp(2), (QList<QByteArray>{"+++", "ATH"}));
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_TRUE(PortFree(modem.PortPath()));
+}
