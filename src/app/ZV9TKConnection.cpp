@@ -16,6 +16,7 @@
 #include "platform/IniFile.h"
 
 #include <QAction>
+#include <QScopeGuard>
 
 namespace {
 
@@ -137,6 +138,9 @@ bool TZV9TKFormsController::StartDevice(bool dialled) {
         return true;
     }
     // A failed read has been logged in the device controller's words; an exception says its own.
+    // With the call already gone nobody would hear the goodbye, and its unanswered tries would
+    // hold the window for half a minute.
+    if (dialled && !TransportWorker->Connected) ActiveDevice->NoGoodbye = true;
     ActiveDevice.reset();
     CloseLink();
     if (!failure.isEmpty()) ShowError(failure);
@@ -165,6 +169,10 @@ void TZV9TKFormsController::CheckModemLink() {
     if (!ModemLink || Busy()) return;
     TModemWorker* modem = ModemTransport();
     if (modem && ActiveDevice && modem->LinkAlive([this] { return ActiveDevice->ReadVersion(); })) return;
+    // A call that is gone gets no goodbye: nobody would hear it, and its unanswered tries would
+    // hold the window for half a minute.
+    BrokenLinkFlag = !modem || !modem->Connected;
+    const auto clear = qScopeGuard([this] { BrokenLinkFlag = false; });
     Disconnect();
 }
 

@@ -281,6 +281,11 @@ TEST_F(ModemConnectionTest, DialledLinkIsCheckedEveryTickAndHungUpAtTheEnd) {
 
 TEST_F(ModemConnectionTest, ALostCallIsClosedAndHungUp) {
     Start();
+    // Like a real modem back in command mode, it does not answer panel commands.
+    FakeFault silent;
+    silent.silent = true;
+    for (const char* command : {"+rb", "+st"})
+        modem.SetFault(command, silent);
     // A dialog closed with OK but without a call is no connection.
     QueueConnect(modem.PortPath(), QStringLiteral("5551234"));
     dialogs->QueueExec([](QDialog&) { return int(mrOk); });
@@ -291,7 +296,9 @@ TEST_F(ModemConnectionTest, ALostCallIsClosedAndHungUp) {
 
     // The call drops before the version read: the failure answer is shown, the call hung up.
     ConnectByModem([this] { modem.DropCall(); });
+    const qint64 start = Clock::NowMs();
     EXPECT_FALSE(conn->Connect());
+    EXPECT_LT(Clock::NowMs() - start, 3000); // no goodbye tried over the dead call
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages.at(0).text,
               QStringLiteral("ОШИБКА! Не могу установить соединение или оно разорвано(NO CARRIER)!"));
@@ -303,7 +310,9 @@ TEST_F(ModemConnectionTest, ALostCallIsClosedAndHungUp) {
     ConnectByModem();
     ASSERT_TRUE(conn->Connect());
     modem.DropCall();
+    const qint64 tick = Clock::NowMs();
     main->Timer1Timer();
+    EXPECT_LT(Clock::NowMs() - tick, 3000);
     EXPECT_FALSE(conn->Dialled());
     EXPECT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(CommandsAfterHangUp(2), (QList<QByteArray>{"+++", "ATH"}));
