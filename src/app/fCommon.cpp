@@ -3,7 +3,9 @@
 #include "app/EditKeyFilter.h"
 #include "app/InputController.h"
 #include "app/PageFrame.h"
+#include "app/ZV9TKFormsController.h"
 #include "base/Color.h"
+#include "platform/ExceptionGuard.h"
 #include "uikit/KtProgressBar.h"
 
 #include <QGroupBox>
@@ -116,4 +118,16 @@ TFormCommon::TFormCommon(QWidget* owner) : TformIncl(owner) {
 
     for (QLabel* label : {lbetTime, lbO, lSignal, lEr})
         label->adjustSize();
+
+    // The service commands; the controller enables the buttons only while a panel is connected.
+    const auto service = [](void (TZV9TKFormsController::*command)()) {
+        return Guarded([command] {
+            if (AppController) (AppController->*command)();
+        });
+    };
+    connect(btnSync, &QPushButton::clicked, this, service(&TZV9TKFormsController::SyncPanelClock));
+    connect(Button1, &QPushButton::clicked, this, service(&TZV9TKFormsController::RestartPanel));
+    connect(Button2, &QPushButton::clicked, this, service(&TZV9TKFormsController::StartPanel));
+    connect(Button3, &QPushButton::clicked, this, service(&TZV9TKFormsController::StopPanel));
+    connect(btnOnOuts, &QPushButton::clicked, this, service(&TZV9TKFormsController::CheckOutputs));
 }

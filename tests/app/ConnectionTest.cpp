@@ -8,6 +8,7 @@
 #include "platform/IniFile.h"
 #include "support/FakeModem.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QTimer>
 
@@ -15,7 +16,8 @@ namespace {
 
 const QByteArray kVersion = "GSM-9-TK4 VER 01 004.013";
 
-// The real connection code over three sample pages, two of them with version-gated controls.
+// The real connection code over the program's pages plus two sample pages with the
+// version-gated controls of pages still to come.
 class TConnectionController : public TZV9TKFormsController {
 public:
     explicit TConnectionController(TFormMain* main)
@@ -25,7 +27,6 @@ public:
 
     void CreatePages(QWidget* owner) override {
         TZV9TKFormsController::CreatePages(owner);
-        new TSamplePage(Pane, QStringLiteral("FormCommon"), QStringLiteral("Общие настройки"));
         auto* kbds = new TSamplePage(Pane, QStringLiteral("FormKBDs"), QStringLiteral("Настройка объектов"));
         auto* gprs =
             new TSamplePage(Pane, QStringLiteral("formGPRS"), QStringLiteral("Настройка GPRS и LAN"));
@@ -163,15 +164,20 @@ TEST_F(ConnectionTest, CableConnectServiceCommandsTickAndDisconnect) {
     EXPECT_EQ(panel.Frames().size(), 2);
     main->mnuStart->trigger();
     main->mnuStop->trigger();
-    conn->CheckOutputs();
-    conn->SyncPanelClock();
+    // The common page's own buttons reach the same commands.
+    for (const char* name : {"Button2", "Button3", "btnOnOuts", "btnSync"}) {
+        auto* button = qobject_cast<QAbstractButton*>(
+            conn->FindPageControl(QStringLiteral("FormCommon"), QString::fromLatin1(name)));
+        ASSERT_TRUE(button && button->isEnabled()) << name;
+        button->click();
+    }
     const QList<QByteArray> service = panel.Frames().mid(2);
-    ASSERT_EQ(service.size(), 4);
-    EXPECT_EQ(service.mid(0, 3), (QList<QByteArray>{"st", "sp", "dc"}));
-    EXPECT_TRUE(service.at(3).startsWith("AS=")) << service.at(3).toStdString();
+    ASSERT_EQ(service.size(), 6);
+    EXPECT_EQ(service.mid(0, 5), (QList<QByteArray>{"st", "sp", "st", "sp", "dc"}));
+    EXPECT_TRUE(service.at(5).startsWith("AS=")) << service.at(5).toStdString();
 
     main->tbDisconnectClick();
-    EXPECT_EQ(panel.Frames().mid(6), (QList<QByteArray>{"rb", "st"}));
+    EXPECT_EQ(panel.Frames().mid(8), (QList<QByteArray>{"rb", "st"}));
     EXPECT_EQ(Commands(), kOff);
     EXPECT_FALSE(main->Timer1->isActive()) << "off until the next connect";
     EXPECT_FALSE(conn->HasTransport());
