@@ -15,18 +15,11 @@ class TformIncl;
 class TFormProgress;
 class TFormCommon;
 class TformATests;
-class TformGPRS;
-class TformWays;
-class TFormLoops;
-class TFormHistory;
-class TFormKBDs;
-class TFormEnNumber;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
 // the panel's firmware version, runs the service commands, moves one settings page at a time
 // between the panel and the page's controls (with a progress window that can cancel), collects
-// the failed parameters in an error list, reads the event history and passes the boot loader's
-// raw requests through.
+// the failed parameters in an error list and passes the boot loader's raw requests through.
 //
 // Every exchange pauses the host's link-check timer for its whole length; the pauses nest, so a
 // command inside another (the restart inside the goodbye) never lets a tick in half-way, and the
@@ -69,12 +62,6 @@ public:
     void RestartPanel(); // "rb", with the wait cursor
     void SyncClock();    // the panel's clock := the PC's local date and time
     void CheckOutputs(); // "dc"
-
-    // The event history; defined with the history page's transfers (DeviceControllerHistory.cpp).
-    void ClearHistory();
-    void HistoryBack();
-    void HistoryForward();
-    void SaveHistoryToFile();
 
     // The boot loader's raw requests: the answer is the raw received text; frame and answer are
     // logged only when log is set. They touch neither the timer, the progress window nor the
@@ -130,22 +117,12 @@ private:
     void DispatchRead(TformIncl& page);
     void DispatchWrite(TformIncl& page);
 
-    // Page transfers, each defined in its page's transfer file (DeviceController<Page>.cpp).
+    // Page transfers, each defined in its page's transfer file (DeviceController<Page>.cpp);
+    // a page that gets transfer routines adds them here and its case to the dispatch.
     void ReadCommon(TFormCommon& page);
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
-    void ReadGprs(TformGPRS& page);
-    void WriteGprs(TformGPRS& page);
-    void ReadWays(TformWays& page);
-    void WriteWays(TformWays& page);
-    void ReadLoops(TFormLoops& page);
-    void WriteLoops(TFormLoops& page);
-    void ReadHistory(TFormHistory& page);
-    void ReadKeypads(TFormKBDs& page);
-    void WriteKeypads(TFormKBDs& page);
-    void ReadEngineerNumbers(TFormEnNumber& page);
-    void WriteEngineerNumbers(TFormEnNumber& page);
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);
