@@ -1,11 +1,9 @@
 #include "app/fATests.h"
 #include "app/fCommon.h"
 #include "platform/IniFile.h"
-#include "uikit/KtProgressBar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -30,12 +28,6 @@ TEST(CommonPages, DefaultsAndSaveLoadOfBothPages) {
     TFormCommon common;
     TformATests tests;
     EXPECT_EQ(Saved(common, tests), kDefaults) << "designed with the default values";
-    for (QPushButton* button :
-         {common.btnSync, common.Button1, common.Button2, common.Button3, common.btnOnOuts})
-        EXPECT_FALSE(ControlEnabled(button)) << "enabled only while connected";
-    EXPECT_EQ(common.PSignal->TotalParts(), 31u);
-    EXPECT_EQ(common.PEr->TotalParts(), 7u);
-    EXPECT_EQ(tests.cbM3->itemText(59), QStringLiteral("59")) << "item index = the number shown";
 
     for (QLineEdit* edit : {common.etTime, common.etO, common.etSignal, common.etError})
         edit->setText(QStringLiteral("a1F"));

@@ -3,7 +3,6 @@
 #include "platform/IniFile.h"
 #include "support/ScriptedDialogs.h"
 #include "uikit/KtDialogButtons.h"
-#include "uikit/KtLabel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -47,14 +46,6 @@ protected:
         return TMemIniFile(path);
     }
 
-    // A dialog loaded with five remembered numbers.
-    void loadFive() {
-        dialog.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nDialPhonesNum=5\r\n"
-                                                   "DialPhone1=555\r\nDialPhone2=111\r\nDialPhone3=444\r\n"
-                                                   "DialPhone4=222\r\nDialPhone5=333\r\n")));
-        ASSERT_EQ(items(dialog.cbPhones), (QStringList{"111", "222", "333", "444", "555"}));
-    }
-
     QTemporaryDir dir;
     TFormConnect dialog;
 };
@@ -62,12 +53,14 @@ protected:
 } // namespace
 
 TEST_F(ConnectDialog, RemembersUpToFiveNumbersNewestFirst) {
-    loadFive();
+    dialog.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nDialPhonesNum=5\r\nDialPhone1=555\r\n"
+                                               "DialPhone2=111\r\nDialPhone3=444\r\nDialPhone4=222\r\n"
+                                               "DialPhone5=333\r\n")));
+    ASSERT_EQ(items(dialog.cbPhones), (QStringList{"111", "222", "333", "444", "555"}));
     dialog.cbPhones->setEditText(QStringLiteral("666"));
     dialog.RememberDialPhone();
     EXPECT_EQ(items(dialog.cbPhones), (QStringList{"666", "111", "222", "333", "444"}));
     EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("666"));
-    EXPECT_EQ(dialog.Phone(), QStringLiteral("666"));
 
     // A number already in the list changes nothing; the comparison is exact.
     dialog.cbPhones->setEditText(QStringLiteral("333"));
@@ -82,43 +75,33 @@ TEST_F(ConnectDialog, RemembersUpToFiveNumbersNewestFirst) {
     dialog.cbPhones->setEditText(QString());
     dialog.RememberDialPhone();
     EXPECT_EQ(dialog.cbPhones->count(), TFormConnect::MaxDialPhones);
-}
 
-TEST_F(ConnectDialog, TypingOverTheChosenLastNumberKeepsTheTypedText) {
-    loadFive();
-    // The engineer picks the last number, then types over it: dropping that item must not
-    // bring another number into the field.
+    // The engineer picks the last number, then types over it: dropping that item must not bring
+    // another number into the field.
     dialog.cbPhones->setCurrentIndex(4);
     dialog.cbPhones->setEditText(QStringLiteral("777"));
     dialog.RememberDialPhone();
-    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"777", "111", "222", "333", "444"}));
+    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"777", " 333", "666", "111", "222"}));
     EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("777"));
-
-    // The first number ever, into an empty list.
-    TFormConnect fresh;
-    fresh.cbPhones->setEditText(QStringLiteral("8916"));
-    fresh.RememberDialPhone();
-    EXPECT_EQ(items(fresh.cbPhones), QStringList{QStringLiteral("8916")});
-    EXPECT_EQ(fresh.cbPhones->currentText(), QStringLiteral("8916"));
 }
 
 TEST_F(ConnectDialog, BlankNumberMeansCableAndIsDroppedAtTheNextLoad) {
-    dialog.cbPhones->setEditText(QStringLiteral("89160000000"));
-    dialog.RememberDialPhone();
-    dialog.cbPhones->setEditText(QStringLiteral("   "));
-    EXPECT_TRUE(dialog.Phone().isEmpty());
-    dialog.RememberDialPhone();
-    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"   ", "89160000000"}));
+    TFormConnect fresh; // the first number ever, into an empty list
+    fresh.cbPhones->setEditText(QStringLiteral("89160000000"));
+    fresh.RememberDialPhone();
+    EXPECT_EQ(fresh.cbPhones->currentText(), QStringLiteral("89160000000"));
+    fresh.cbPhones->setEditText(QStringLiteral("   "));
+    EXPECT_TRUE(fresh.Phone().isEmpty());
+    fresh.RememberDialPhone();
+    EXPECT_EQ(items(fresh.cbPhones), (QStringList{"   ", "89160000000"}));
 
     TMemIniFile ini(dir.filePath(QStringLiteral("current.ini")));
-    dialog.SaveSettings(ini);
+    fresh.SaveSettings(ini);
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("FormConnect"), QStringLiteral("DialPhonesNum"), 0), 2);
     ini.UpdateFile();
-
-    TFormConnect next;
-    next.LoadSettings(TMemIniFile(ini.FileName()));
-    EXPECT_EQ(items(next.cbPhones), QStringList{QStringLiteral("89160000000")});
-    EXPECT_TRUE(next.Phone().isEmpty());
+    dialog.LoadSettings(TMemIniFile(ini.FileName()));
+    EXPECT_EQ(items(dialog.cbPhones), QStringList{QStringLiteral("89160000000")});
+    EXPECT_TRUE(dialog.Phone().isEmpty());
 }
 
 TEST_F(ConnectDialog, LoadsTrimmedNonEmptyNumbersSortedAndTheLastField) {
@@ -134,37 +117,33 @@ TEST_F(ConnectDialog, LoadsTrimmedNonEmptyNumbersSortedAndTheLastField) {
     EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("112"));
     // The field is typed text, not a chosen item, until the engineer picks one.
     EXPECT_EQ(dialog.cbPhones->currentIndex(), -1);
-}
 
-TEST_F(ConnectDialog, LoadWithoutCurrentNumberKeepsTheField) {
-    dialog.cbPhones->setEditText(QStringLiteral("typed"));
-    dialog.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\ncbPhones=1\r\nDialPhonesNum=2\r\n"
-                                               "DialPhone1=222\r\nDialPhone2=111\r\n")));
-    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"111", "222"}));
-    EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("typed"));
-}
-
-TEST_F(ConnectDialog, MissingSectionOrStalePortIndex) {
-    dialog.LoadSettings(iniWith(QStringLiteral("[Other]\r\nx=1\r\n")));
-    EXPECT_EQ(dialog.PortName(), QStringLiteral("/dev/ttyS0"));
-    EXPECT_EQ(dialog.cbPhones->count(), 0);
-    EXPECT_TRUE(dialog.cbPhones->currentText().isEmpty());
-
-    // A port remembered at an index the machine no longer has chooses no port.
+    // Without "CurDialPhone" the field keeps its text; a missing section or a port index the
+    // machine no longer has chooses no port and no number.
     TFormConnect other;
     other.SetPorts({QStringLiteral("/dev/ttyS0")});
-    other.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nComPorts=3\r\n")));
+    other.cbPhones->setEditText(QStringLiteral("typed"));
+    other.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nComPorts=3\r\nDialPhonesNum=2\r\n"
+                                              "DialPhone1=222\r\nDialPhone2=111\r\n")));
+    EXPECT_EQ(items(other.cbPhones), (QStringList{"111", "222"}));
+    EXPECT_EQ(other.cbPhones->currentText(), QStringLiteral("typed"));
     EXPECT_TRUE(other.PortName().isEmpty());
-}
+    TFormConnect empty;
+    empty.SetPorts({QStringLiteral("/dev/ttyS0")});
+    empty.LoadSettings(iniWith(QStringLiteral("[Other]\r\nx=1\r\n")));
+    EXPECT_EQ(empty.PortName(), QStringLiteral("/dev/ttyS0"));
+    EXPECT_EQ(empty.cbPhones->count(), 0);
+    EXPECT_TRUE(empty.cbPhones->currentText().isEmpty());
 
-TEST_F(ConnectDialog, DamagedCountLoadsOnlyThePresentNumbersAtOnce) {
+    // A damaged count loads only the numbers present, at once.
     QElapsedTimer timer;
     timer.start();
-    dialog.LoadSettings(
+    TFormConnect damaged;
+    damaged.LoadSettings(
         iniWith(QStringLiteral("[FormConnect]\r\nDialPhonesNum=2147483647\r\n"
                                "DialPhone1=111\r\nDialPhone07=777\r\nDialPhone900000=900\r\n")));
     EXPECT_LT(timer.elapsed(), 2000);
-    EXPECT_EQ(items(dialog.cbPhones), (QStringList{"111", "900"}));
+    EXPECT_EQ(items(damaged.cbPhones), (QStringList{"111", "900"}));
 
     TFormConnect negative;
     negative.LoadSettings(iniWith(QStringLiteral("[FormConnect]\r\nDialPhonesNum=-3\r\nDialPhone1=111\r\n")));
@@ -200,7 +179,7 @@ TEST_F(ConnectDialog, FreshSectionBytes) {
     EXPECT_EQ(next.Phone(), QStringLiteral("Иван"));
 }
 
-TEST_F(ConnectDialog, CancelAfterTypingStillRemembersTheNumber) {
+TEST_F(ConnectDialog, CancelAfterTypingStillRemembersTheNumberAndEnterAddsNone) {
     ScriptedDialogs& dialogs = ScriptedDialogs::Reset();
     dialogs.QueueExec([this](QDialog& shown) {
         EXPECT_EQ(&shown, &dialog);
@@ -209,101 +188,35 @@ TEST_F(ConnectDialog, CancelAfterTypingStillRemembersTheNumber) {
         return shown.result();
     });
     EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(dialogs.execedDialogs, QList<QString>{QStringLiteral("FormConnect")});
     EXPECT_EQ(dialog.cbPhones->count(), 0);
     dialog.RememberDialPhone();
     EXPECT_EQ(items(dialog.cbPhones), QStringList{QStringLiteral("89161112233")});
-}
 
-TEST_F(ConnectDialog, EnterConfirmsWithoutAddingAnItem) {
-    loadFive();
-    ScriptedDialogs& dialogs = ScriptedDialogs::Reset();
+    // Enter confirms with OK without adding an item by itself.
     dialogs.QueueExec([this](QDialog& shown) {
         shown.show();
         dialog.cbPhones->setFocus();
         dialog.cbPhones->setEditText(QStringLiteral("12345"));
         QTest::keyClick(dialog.cbPhones, Qt::Key_Return);
-        EXPECT_EQ(dialog.cbPhones->count(), 5);
+        EXPECT_EQ(dialog.cbPhones->count(), 1);
         EXPECT_EQ(dialog.cbPhones->currentText(), QStringLiteral("12345"));
         shown.hide();
         return shown.result();
     });
     EXPECT_TRUE(dialog.Execute());
-}
-
-TEST_F(ConnectDialog, LooksAsDesigned) {
-    EXPECT_EQ(dialog.size(), QSize(236, 135));
-    EXPECT_NEAR(dialog.windowOpacity(), 245.0 / 255.0, 0.01);
-    EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
-    EXPECT_EQ(dialog.KtLabel1->Caption(), QStringLiteral("Подключение к Zelvan9-TK4"));
-    // The walkers know the two lists by name, in design order.
-    QStringList valueControls;
-    for (const TDesignedControl& control : dialog.Controls().Items())
-        if (control.Kind == TControlKind::ComboBox) valueControls << control.Name() + u'=' + control.Hint;
-    EXPECT_EQ(valueControls, (QStringList{"ComPorts=0", "cbPhones=0"}));
-
-    // The button bar fills the bottom; OK and Cancel stand right-aligned, Help is hidden.
-    EXPECT_EQ(dialog.KtDialogButtons1->geometry(), QRect(0, 99, 236, 36));
-    EXPECT_EQ(barButton(dialog, QStringLiteral("OK"))->geometry(), QRect(70, 6, 75, 25));
-    EXPECT_EQ(barButton(dialog, QStringLiteral("Cancel"))->geometry(), QRect(153, 6, 75, 25));
-    EXPECT_TRUE(barButton(dialog, QStringLiteral("&Help"))->isHidden());
-    EXPECT_TRUE(barButton(dialog, QStringLiteral("OK"))->isDefault());
+    EXPECT_EQ(dialogs.execedDialogs, (QList<QString>{"FormConnect", "FormConnect"}));
 }
 
 TEST_F(ConnectDialog, PortsFromTheSystemList) {
     const QString root = dir.filePath(QStringLiteral("sys"));
-    for (const char* name : {"ttyUSB1", "ttyACM0"}) {
-        const QString entry = root + QStringLiteral("/class/tty/") + QLatin1String(name);
-        ASSERT_TRUE(QDir().mkpath(entry + QStringLiteral("/device")));
-    }
+    for (const char* name : {"ttyUSB1", "ttyACM0"})
+        ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/class/tty/") + QLatin1String(name) + "/device"));
     dialog.FillPorts(root);
     EXPECT_EQ(items(dialog.ComPorts), (QStringList{"/dev/ttyACM0", "/dev/ttyUSB1"}));
-
     try {
         dialog.FillPorts(dir.filePath(QStringLiteral("nowhere")));
         FAIL() << "no exception";
     } catch (const EDeviceError& e) {
         EXPECT_EQ(e.Code, 12);
     }
-}
-
-TEST(KtDialogButtons, ButtonsEndTheDialogWithTheirResults) {
-    QDialog dialog;
-    auto* bar = new TKtDialogButtons(&dialog);
-    bar->SetModalResultOk(mrRetry);
-    bar->setGeometry(0, 0, 300, TKtDialogButtons::BarHeight);
-    dialog.show(); // a hidden widget gets its resize only when shown
-    const auto buttons = bar->findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 3);
-    buttons.at(0)->click();
-    EXPECT_EQ(dialog.result(), mrRetry);
-    buttons.at(1)->click();
-    EXPECT_EQ(dialog.result(), mrCancel);
-    dialog.setResult(-5);
-    buttons.at(2)->click(); // Help's result 0 leaves the dialog alone
-    EXPECT_EQ(dialog.result(), -5);
-    EXPECT_EQ(buttons.at(0)->pos(), QPoint(300 - 166, 6));
-    EXPECT_EQ(buttons.at(1)->pos(), QPoint(300 - 83, 6));
-}
-
-TEST(KtLabel, AutoSizeFollowsTextAndFont) {
-    TKtLabel label;
-    label.SetCaption(QStringLiteral("Короткий"));
-    const QSize small = label.size();
-    label.SetCaption(QStringLiteral("Значительно более длинный текст"));
-    EXPECT_GT(label.width(), small.width());
-    QFont big = label.font();
-    big.setPixelSize(30);
-    label.setFont(big);
-    EXPECT_GT(label.height(), small.height() * 3 / 2);
-
-    label.resize(60, label.height());
-    label.SetWordWrap(true);
-    EXPECT_EQ(label.width(), 60);
-    EXPECT_GT(label.height(), 2 * QFontMetrics(big).height() - 1);
-
-    label.SetAutoSize(false);
-    label.resize(10, 10);
-    label.SetCaption(QStringLiteral("x"));
-    EXPECT_EQ(label.size(), QSize(10, 10));
 }

@@ -11,7 +11,7 @@ namespace {
 
 using ControllerTest = MainWindowFixture;
 
-// The connected tool bar: connect off, the rest on.
+// The tool bar's enabled states.
 std::vector<bool> ToolButtons(const TFormMain& main) {
     std::vector<bool> states;
     for (const QAction* button : {main.tbConnect, main.tbDisconnect, main.tbRead, main.tbReadAll,
@@ -21,42 +21,34 @@ std::vector<bool> ToolButtons(const TFormMain& main) {
 }
 const std::vector<bool> kConnected{false, true, true, true, true, true, true, true};
 const std::vector<bool> kDisconnected{true, false, false, false, false, false, false, false};
-
-QStringList TreeTexts(const QTreeWidget* tree) {
-    QStringList texts;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        texts << tree->topLevelItem(i)->text(0) + u'=' +
-                     QString::number(TFormsController::NodePageIndex(tree->topLevelItem(i)));
-    return texts;
-}
+const std::vector<bool> kLocked(8, false);
 
 } // namespace
 
 TEST_F(ControllerTest, PagesAreDockedListedAndTheFirstShown) {
     Start();
-    EXPECT_EQ(Join(TreeTexts(main->tv1)), Join({"Общие настройки=0", "Системные события=1", "Шлейфы=2"}));
+    QStringList tree;
+    for (int i = 0; i < main->tv1->topLevelItemCount(); ++i)
+        tree << main->tv1->topLevelItem(i)->text(0) + u'=' +
+                    QString::number(TFormsController::NodePageIndex(main->tv1->topLevelItem(i)));
+    EXPECT_EQ(Join(tree), Join({"Общие настройки=0", "Системные события=1", "Шлейфы=2"}));
     QWidget* pane = main->ktCntSpl->LowerRight()->Pane();
-    for (TformIncl* page : controller->Pages()) {
+    for (TformIncl* page : controller->Pages())
         EXPECT_EQ(page->parentWidget(), pane);
-        EXPECT_EQ(page->geometry(), pane->rect());
-    }
     EXPECT_EQ(controller->Current(), controller->Page(0));
-    EXPECT_FALSE(controller->Page(0)->isHidden());
     EXPECT_TRUE(controller->Page(1)->isHidden());
-    EXPECT_TRUE(controller->Page(2)->isHidden());
 
     // The tree's selection shows its page; positions that hold no page are ignored.
     main->tv1->setCurrentItem(main->tv1->topLevelItem(2));
     EXPECT_EQ(controller->Current(), controller->Page(2));
     EXPECT_TRUE(controller->Page(0)->isHidden());
-    EXPECT_FALSE(controller->Page(2)->isHidden());
     new QLabel(pane); // a child of the pane that is no page
     for (int index : {-1, 3, 4})
         controller->SelectPage(index);
     EXPECT_EQ(controller->Current(), controller->Page(2));
     EXPECT_FALSE(controller->Page(2)->isHidden());
 
-    // The shown page follows the pane when the window grows.
+    // The shown page fills the pane and follows it when the window grows.
     main->show();
     main->resize(main->width() + 150, main->height() + 90);
     QCoreApplication::processEvents();
@@ -64,14 +56,17 @@ TEST_F(ControllerTest, PagesAreDockedListedAndTheFirstShown) {
     EXPECT_EQ(controller->Page(2)->geometry(), pane->rect());
 }
 
-TEST_F(ControllerTest, ReadAllReadsEveryPageAndEndsOnTheLastNode) {
+TEST_F(ControllerTest, ReadAllEndsOnTheLastNodeOrStopsQuietlyWhenTheLinkIsLost) {
     Start();
     main->tv1->setCurrentItem(main->tv1->topLevelItem(1));
     ASSERT_TRUE(controller->Connect());
     for (int i = 0; i < 3; ++i)
         controller->Page(i)->etValue->setText(QStringLiteral("старое"));
-    const qsizetype mark = panel.Frames().size();
-    controller->script = [](TformIncl&, TDeviceController& device) { device.StopPanel(); };
+    qsizetype mark = panel.Frames().size();
+    controller->script = [](TformIncl& page, TDeviceController& device) {
+        device.StopPanel();
+        if (page.property("lost").toBool()) throw TCommException(QStringLiteral("NO CARRIER"));
+    };
 
     controller->ReadAll();
 
@@ -81,23 +76,16 @@ TEST_F(ControllerTest, ReadAllReadsEveryPageAndEndsOnTheLastNode) {
         EXPECT_EQ(controller->Page(i)->etValue->text(), QString()) << "each page is cleared before its read";
     EXPECT_EQ(main->tv1->currentItem(), main->tv1->topLevelItem(2));
     EXPECT_EQ(controller->Current(), controller->Page(2));
-    EXPECT_FALSE(controller->Page(2)->isHidden());
     EXPECT_TRUE(dialogs->execedDialogs.isEmpty()) << "no failures, no errors window";
     EXPECT_FALSE(controller->Busy());
     EXPECT_TRUE(main->tv1->isEnabled());
     EXPECT_EQ(ToolButtons(*main), kConnected);
-}
 
-TEST_F(ControllerTest, ReadAllWithTheLinkLostOnTheSecondPageStopsAndDisconnectsQuietly) {
-    Start();
+    // The link is lost on the second page.
     main->tv1->setCurrentItem(main->tv1->topLevelItem(0));
-    ASSERT_TRUE(controller->Connect());
-    const qsizetype mark = panel.Frames().size();
-    controller->script = [](TformIncl& page, TDeviceController& device) {
-        device.StopPanel();
-        if (page.objectName() == QStringLiteral("formATests"))
-            throw TCommException(QStringLiteral("NO CARRIER"));
-    };
+    controller->Page(1)->setProperty("lost", true);
+    controller->transferred.clear();
+    mark = panel.Frames().size();
 
     controller->ReadAll();
 
@@ -132,7 +120,7 @@ TEST_F(ControllerTest, ABrokenPortDisconnectsWithoutGoodbyeAndSaysSo) {
     EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
     EXPECT_EQ(ToolButtons(*main), kDisconnected);
 
-    // The flag covered that one disconnect only: the next one says goodbye again.
+    // That covered one disconnect only: the next one says goodbye again.
     controller->script = nullptr;
     ASSERT_TRUE(controller->Connect());
     const qsizetype again = panel.Frames().size();
@@ -140,7 +128,7 @@ TEST_F(ControllerTest, ABrokenPortDisconnectsWithoutGoodbyeAndSaysSo) {
     EXPECT_EQ(FramesSince(again), (QList<QByteArray>{"rb", "st"}));
 }
 
-TEST_F(ControllerTest, CancelDuringWritePageShowsTheFailuresGatheredBeforeIt) {
+TEST_F(ControllerTest, CancelAndTransportErrorsShowTheErrorsWindow) {
     Start();
     ASSERT_TRUE(controller->Connect());
     controller->Page(0)->etValue->setText(QStringLiteral("1234"));
@@ -166,21 +154,15 @@ TEST_F(ControllerTest, CancelDuringWritePageShowsTheFailuresGatheredBeforeIt) {
     dialogs->execedDialogs.clear();
     controller->WritePage();
     EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
-}
 
-TEST_F(ControllerTest, ATransportErrorIsShownInTheErrorsWindow) {
-    Start();
-    ASSERT_TRUE(controller->Connect());
-    // The adapter is pulled out while the page is being read.
+    // The adapter is pulled out while the page is being read: its error is in the list.
     controller->script = [this](TformIncl&, TDeviceController& device) {
         panel.Unplug();
         device.StopPanel();
     };
-    QStringList shown;
+    shown.clear();
     ExpectErrorsWindow(&shown);
-
     controller->ReadPage();
-
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.at(0), QStringLiteral("1"));
     // The serial component's own words, with the system's reason.
@@ -190,8 +172,17 @@ TEST_F(ControllerTest, ATransportErrorIsShownInTheErrorsWindow) {
     EXPECT_FALSE(controller->Busy());
 }
 
-TEST_F(ControllerTest, CommandsArrivingWhileATransferHandlesMessagesAreIgnored) {
+TEST_F(ControllerTest, CommandsDuringATransferOrWhileDisconnectedAreIgnored) {
     Start();
+    controller->Page(1)->etValue->setText(QStringLiteral("введено"));
+    controller->ReadPage();
+    controller->ReadAll();
+    controller->WritePage();
+    controller->WriteAll();
+    EXPECT_TRUE(controller->transferred.isEmpty());
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
+    EXPECT_EQ(ToolButtons(*main), kDisconnected);
+
     ASSERT_TRUE(controller->Connect());
     // A page button or a second command reached while the transfer pumps messages.
     controller->script = [this](TformIncl&, TDeviceController&) {
@@ -201,10 +192,7 @@ TEST_F(ControllerTest, CommandsArrivingWhileATransferHandlesMessagesAreIgnored) 
         main->tbDisconnectClick();
         main->tbConnectClick();
     };
-    controller->Page(1)->etValue->setText(QStringLiteral("введено"));
-
     controller->ReadPage();
-
     EXPECT_EQ(Join(controller->transferred), "FormCommon");
     EXPECT_EQ(controller->Page(1)->etValue->text(), QStringLiteral("введено"));
     EXPECT_TRUE(controller->IsConnected());
@@ -213,31 +201,16 @@ TEST_F(ControllerTest, CommandsArrivingWhileATransferHandlesMessagesAreIgnored) 
     EXPECT_EQ(ToolButtons(*main), kConnected) << "the tool bar is not left dead";
 }
 
-TEST_F(ControllerTest, ServiceCommandsFollowTheirOwnColumnOfThePolicy) {
+TEST_F(ControllerTest, ServiceCommandsSwallowFailuresButALostLinkDisconnects) {
     Start();
     ASSERT_TRUE(controller->Connect());
-    // Any other failure is swallowed without the errors window.
     controller->RunService([] { throw EConvertError(QStringLiteral("'x' is not a valid integer value")); });
     EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
     EXPECT_TRUE(dialogs->messages.isEmpty());
     EXPECT_TRUE(controller->IsConnected());
-    // A lost link disconnects.
     controller->RunService([] { throw TCommException(QStringLiteral("BUSY")); });
     EXPECT_FALSE(controller->IsConnected());
     EXPECT_FALSE(controller->Busy());
-}
-
-TEST_F(ControllerTest, OperationsWhileDisconnectedDoNothing) {
-    Start();
-    controller->Page(0)->etValue->setText(QStringLiteral("введено"));
-    controller->ReadPage();
-    controller->ReadAll();
-    controller->WritePage();
-    controller->WriteAll();
-    EXPECT_TRUE(controller->transferred.isEmpty());
-    EXPECT_EQ(controller->Page(0)->etValue->text(), QStringLiteral("введено"));
-    EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
-    EXPECT_EQ(ToolButtons(*main), kDisconnected);
 }
 
 TEST_F(ControllerTest, LocksNestAndTheLastUnlockRestoresTheCommands) {
@@ -250,40 +223,37 @@ TEST_F(ControllerTest, LocksNestAndTheLastUnlockRestoresTheCommands) {
     for (QAction* menu : main->MainMenu1->actions())
         if (menu->isVisible()) // a hidden menu is a disabled one as well
             menus.append(menu);
+    auto menusEnabled = [&](bool enabled) {
+        for (QAction* menu : menus)
+            EXPECT_EQ(menu->isEnabled(), enabled) << menu->objectName().toStdString();
+    };
 
     controller->LockUI();
     LockMainUI(); // the update window locking inside a transfer
     EXPECT_TRUE(controller->Busy());
-    EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false));
+    EXPECT_EQ(ToolButtons(*main), kLocked);
     EXPECT_FALSE(main->tv1->isEnabled());
     EXPECT_FALSE(main->ToolBar1->isEnabled());
-    for (QAction* menu : menus)
-        EXPECT_FALSE(menu->isEnabled()) << menu->objectName().toStdString();
+    menusEnabled(false);
     EXPECT_FALSE(ControlEnabled(common->btnSync));
     EXPECT_TRUE(ControlEnabled(other->btnSync));
 
-    // A command that arrives while the transfer pumps messages is ignored.
-    controller->ReadPage();
-    controller->ReadAll();
-    EXPECT_TRUE(controller->transferred.isEmpty());
-
     UnlockMainUI();
     EXPECT_TRUE(controller->Busy());
-    EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false)) << "still locked after the inner unlock";
+    EXPECT_EQ(ToolButtons(*main), kLocked) << "still locked after the inner unlock";
 
     controller->UnlockUI();
     EXPECT_FALSE(controller->Busy());
     EXPECT_EQ(ToolButtons(*main), kConnected);
     EXPECT_TRUE(main->tv1->isEnabled());
     EXPECT_TRUE(main->ToolBar1->isEnabled());
-    for (QAction* menu : menus)
-        EXPECT_TRUE(menu->isEnabled()) << menu->objectName().toStdString();
+    menusEnabled(true);
     EXPECT_FALSE(ControlEnabled(common->btnSync)) << "a page button gets back the state it had";
 
     // A disconnect inside the lock (the restart) is what the unlock gives back.
     controller->LockUI();
     controller->Disconnect();
-    EXPECT_EQ(ToolButtons(*main), std::vector<bool>(8, false));
+    EXPECT_EQ(ToolButtons(*main), kLocked);
     controller->UnlockUI();
     EXPECT_EQ(ToolButtons(*main), kDisconnected);
 
@@ -293,17 +263,19 @@ TEST_F(ControllerTest, LocksNestAndTheLastUnlockRestoresTheCommands) {
     EXPECT_EQ(ToolButtons(*main), kDisconnected);
 }
 
-TEST_F(ControllerTest, SaveAllKeepsForeignSectionsAndLoadAllReadsThePages) {
+TEST_F(ControllerTest, SettingsFilesKeepForeignSectionsAndCurrentIniIsLoadedAndSaved) {
+    WriteIni(
+        QStringLiteral("[Update]\r\nUpdatePanelVersion=x\r\n\r\n[formATests]\r\netValue=из файла\r\n\r\n"));
     Start();
+    EXPECT_EQ(controller->Page(1)->etValue->text(), QStringLiteral("из файла"));
+
     const QString file = folder.filePath(QStringLiteral("settings.txt"));
     WriteText(file, QStringLiteral("[Update]\r\nUpdatePanelVersion=wobrix\r\n\r\n"
                                    "[FormConnect]\r\nDialPhone1=+79001234567\r\n\r\n"
                                    "[FormCommon]\r\netValue=старое\r\nOldKey=1\r\n\r\n"));
     controller->Page(0)->etValue->setText(QStringLiteral("новое"));
     controller->Page(2)->etValue->setText(QStringLiteral("третья"));
-
     controller->SaveAll(file);
-
     const TMemIniFile saved(file);
     EXPECT_EQ(saved.ReadString("Update", "UpdatePanelVersion", ""), QStringLiteral("wobrix"));
     EXPECT_EQ(saved.ReadString("FormConnect", "DialPhone1", ""), QStringLiteral("+79001234567"));
@@ -325,16 +297,10 @@ TEST_F(ControllerTest, SaveAllKeepsForeignSectionsAndLoadAllReadsThePages) {
     EXPECT_EQ(controller->Page(2)->etValue->text(), QStringLiteral("третья"));
     controller->DefaultsAll();
     EXPECT_EQ(controller->Page(2)->etValue->text(), QStringLiteral("default"));
-}
 
-TEST_F(ControllerTest, StartLoadsAndTheEndSavesCurrentIni) {
-    WriteIni(
-        QStringLiteral("[Update]\r\nUpdatePanelVersion=x\r\n\r\n[formATests]\r\netValue=из файла\r\n\r\n"));
-    Start();
-    EXPECT_EQ(controller->Page(1)->etValue->text(), QStringLiteral("из файла"));
     controller->Page(1)->etValue->setText(QStringLiteral("при выходе"));
     main->SetController(nullptr);
-    const TMemIniFile saved(IniPath());
-    EXPECT_EQ(saved.ReadString("formATests", "etValue", ""), QStringLiteral("при выходе"));
-    EXPECT_EQ(saved.ReadString("Update", "UpdatePanelVersion", ""), QStringLiteral("x"));
+    const TMemIniFile current(IniPath());
+    EXPECT_EQ(current.ReadString("formATests", "etValue", ""), QStringLiteral("при выходе"));
+    EXPECT_EQ(current.ReadString("Update", "UpdatePanelVersion", ""), QStringLiteral("x"));
 }

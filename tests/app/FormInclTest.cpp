@@ -1,7 +1,6 @@
 #include "app/fIn.h"
 #include "platform/IniFile.h"
 
-#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
@@ -63,12 +62,6 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A page whose values all differ from their hints.
 void setNonDefaults(TFormSample& page) {
     page.etName->setText(QStringLiteral("typed"));
@@ -85,16 +78,23 @@ void setNonDefaults(TFormSample& page) {
 class FormIncl : public ::testing::Test {
 protected:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // Loads the page from a file holding these bytes.
+    void load(TFormSample& page, const QByteArray& bytes) {
+        QFile f(path("load.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        page.LoadFromIni(TMemIniFile(path("load.ini")));
+    }
     QTemporaryDir dir;
 };
 
 } // namespace
 
 TEST_F(FormIncl, LoadingWithoutTheSectionKeepsTextsAndTakesHintDefaults) {
-    writeAll(path("a.ini"), "[Other]\r\netName=zzz\r\n");
     TFormSample page;
     setNonDefaults(page);
-    page.LoadFromIni(TMemIniFile(path("a.ini")));
+    load(page, "[Other]\r\netName=zzz\r\n");
     EXPECT_EQ(page.etName->text(), QStringLiteral("typed"));
     EXPECT_EQ(page.etFree->text(), QStringLiteral("free"));
     EXPECT_EQ(page.seCount->value(), 42);
@@ -106,56 +106,35 @@ TEST_F(FormIncl, LoadingWithoutTheSectionKeepsTextsAndTakesHintDefaults) {
     EXPECT_EQ(page.meDelay->Text(), QStringLiteral("015"));
 }
 
-struct CheckBoxCase {
-    const char* stored;
-    bool expected;
-};
-
-class CheckBoxValues : public FormIncl, public ::testing::WithParamInterface<CheckBoxCase> {};
-
-// Booleans go through the integer reader: only numbers count, anything else is the default.
-TEST_P(CheckBoxValues, ReadThroughTheIntegerRule) {
-    writeAll(path("b.ini"), QByteArray("[formsample]\r\nCBFLAG=") + GetParam().stored + "\r\n");
+TEST_F(FormIncl, StoredValuesGoThroughTheirReaders) {
     TFormSample page;
-    page.cbFlag->setChecked(!GetParam().expected);
-    page.LoadFromIni(TMemIniFile(path("b.ini")));
-    EXPECT_EQ(page.cbFlag->isChecked(), GetParam().expected);
-}
+    // Booleans go through the integer reader: only numbers count, anything else is the default.
+    const std::pair<const char*, bool> flags[] = {{"true", true}, {"yes", true}, {"2", true}, {"$1", true},
+                                                  {"0x0", false}, {"0", false},  {"-1", true}};
+    for (const auto& [stored, expected] : flags) {
+        page.cbFlag->setChecked(!expected);
+        load(page, QByteArray("[formsample]\r\nCBFLAG=") + stored + "\r\n");
+        EXPECT_EQ(page.cbFlag->isChecked(), expected) << stored;
+    }
 
-INSTANTIATE_TEST_SUITE_P(FormIncl, CheckBoxValues,
-                         ::testing::Values(CheckBoxCase{"true", true}, CheckBoxCase{"yes", true},
-                                           CheckBoxCase{"2", true}, CheckBoxCase{"$1", true},
-                                           CheckBoxCase{"0x0", false}, CheckBoxCase{"0", false},
-                                           CheckBoxCase{"-1", true}));
-
-TEST_F(FormIncl, ComboIndexesFromTheFile) {
-    writeAll(path("c.ini"), "[FormSample]\r\ncmbMode=Два\r\ncmbPic=-1\r\n");
-    TFormSample page;
     page.cmbMode->setCurrentIndex(0);
-    page.LoadFromIni(TMemIniFile(path("c.ini")));
+    load(page, "[FormSample]\r\ncmbMode=Два\r\ncmbPic=-1\r\n");
     EXPECT_EQ(page.cmbMode->currentIndex(), 2) << "text reads as the hint's index";
     EXPECT_EQ(page.cmbPic->currentIndex(), -1) << "a stored -1 chooses nothing";
-
-    writeAll(path("c.ini"), "[FormSample]\r\ncmbMode=9\r\n");
-    page.LoadFromIni(TMemIniFile(path("c.ini")));
+    load(page, "[FormSample]\r\ncmbMode=9\r\n");
     EXPECT_EQ(page.cmbMode->currentIndex(), -1) << "an index beyond the items chooses nothing";
     TMemIniFile out(path("d.ini"));
     page.SaveToIni(out);
     EXPECT_EQ(out.ReadString("FormSample", "cmbMode", "?"), QStringLiteral("-1"));
-}
 
-TEST_F(FormIncl, EmptyValuesEmptyAnEditButNotASpinEdit) {
-    writeAll(path("e.ini"), "[FormSample]\r\netName=\r\nseCount=\r\nmeDelay=\r\n");
-    TFormSample page;
+    // Empty values empty an edit but not a spin edit, which can only hold a number.
     setNonDefaults(page);
-    page.LoadFromIni(TMemIniFile(path("e.ini")));
+    load(page, "[FormSample]\r\netName=\r\nseCount=\r\nmeDelay=\r\n");
     EXPECT_EQ(page.etName->text(), QString());
     EXPECT_EQ(page.seCount->value(), 42);
     EXPECT_EQ(page.meDelay->Text(), QStringLiteral("   ")) << "an empty mask edit is all blanks";
-
-    writeAll(path("e.ini"), "[FormSample]\r\nseCount=abc\r\n");
-    page.LoadFromIni(TMemIniFile(path("e.ini")));
-    EXPECT_EQ(page.seCount->value(), 42) << "a spin edit can only hold a number";
+    load(page, "[FormSample]\r\nseCount=abc\r\n");
+    EXPECT_EQ(page.seCount->value(), 42);
 }
 
 TEST_F(FormIncl, SaveAndLoadGiveBackEveryValue) {
@@ -163,29 +142,26 @@ TEST_F(FormIncl, SaveAndLoadGiveBackEveryValue) {
     setNonDefaults(first);
     first.etName->setText(QString::fromUtf8("Объект = №1"));
     first.setEnabled(false);
-    first.etFree->hide();
-    {
-        TMemIniFile ini(path("r.ini"));
-        first.SaveToIni(ini);
-        ini.UpdateFile();
-    }
+    first.etFree->hide(); // hidden controls are stored too
+    TMemIniFile saved(path("r.ini"));
+    first.SaveToIni(saved);
+    saved.UpdateFile();
     TFormSample second;
     second.LoadFromIni(TMemIniFile(path("r.ini")));
+    TMemIniFile again(path("again.ini"));
+    second.SaveToIni(again);
+    EXPECT_EQ(again.ToBytes(), saved.ToBytes());
     EXPECT_EQ(second.etName->text(), first.etName->text());
-    EXPECT_EQ(second.etFree->text(), QStringLiteral("free")) << "hidden controls are stored too";
-    EXPECT_EQ(second.seCount->value(), 42);
-    EXPECT_FALSE(second.cbFlag->isChecked());
-    EXPECT_TRUE(second.cbOdd->isChecked());
     EXPECT_TRUE(second.rbB->isChecked());
     EXPECT_FALSE(second.rbA->isChecked());
-    EXPECT_EQ(second.cmbMode->currentIndex(), 0);
-    EXPECT_EQ(second.cmbPic->currentIndex(), 2);
-    EXPECT_EQ(second.meDelay->Text(), QStringLiteral("120"));
 }
 
-TEST_F(FormIncl, AFileWrittenFromScratchHoldsTheKeysInDesignOrder) {
+// Defaults come from the hints; a hint that does not convert keeps the value ("yes", "x1").
+TEST_F(FormIncl, DefaultsWrittenFromScratchHoldTheKeysInDesignOrder) {
     TFormSample page;
+    setNonDefaults(page);
     page.SetDefaults();
+    EXPECT_EQ(page.etFree->text(), QString()) << "no hint: an empty text";
     page.etFree->setText(QString::fromUtf8("Тест"));
     TMemIniFile ini(path("new.ini"));
     page.SaveToIni(ini);
@@ -195,19 +171,23 @@ TEST_F(FormIncl, AFileWrittenFromScratchHoldsTheKeysInDesignOrder) {
                                                    "etFree=\xD2\xE5\xF1\xF2\r\n"
                                                    "seCount=5\r\n"
                                                    "cbFlag=1\r\n"
-                                                   "cbOdd=0\r\n"
+                                                   "cbOdd=1\r\n"
                                                    "rbA=1\r\n"
                                                    "rbB=0\r\n"
                                                    "cmbMode=2\r\n"
-                                                   "cmbPic=0\r\n"
+                                                   "cmbPic=2\r\n"
                                                    "meDelay=015\r\n"
                                                    "\r\n"));
 }
 
 TEST_F(FormIncl, SavingKeepsForeignSectionsAndKeyPlaces) {
-    writeAll(path("cur.ini"), "[Update]\r\nUpdatePanelVersion=wobrix\r\n\r\n"
-                              "[FormSample]\r\nmeDelay=100\r\nunknown=7\r\n\r\n"
-                              "[FormConnect]\r\nDialPhonesNum=0\r\n\r\n");
+    {
+        QFile f(path("cur.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Update]\r\nUpdatePanelVersion=wobrix\r\n\r\n"
+                "[FormSample]\r\nmeDelay=100\r\nunknown=7\r\n\r\n"
+                "[FormConnect]\r\nDialPhonesNum=0\r\n\r\n");
+    }
     TFormSample page;
     page.SetDefaults();
     TMemIniFile ini(path("cur.ini"));
@@ -221,18 +201,22 @@ TEST_F(FormIncl, SavingKeepsForeignSectionsAndKeyPlaces) {
                          "[FormConnect]\r\nDialPhonesNum=0\r\n\r\n"));
 }
 
-TEST_F(FormIncl, ALoadedCheckBoxRunsItsHandlerOnlyOnAChange) {
-    writeAll(path("h.ini"), "[FormSample]\r\ncbFlag=0\r\n");
+TEST_F(FormIncl, WalkersRunTheHandlersOfWhatTheyChange) {
     TFormSample page;
     page.cbFlag->setChecked(true);
+    page.rbA->setChecked(true);
     page.flagHandlerRuns = 0;
-    page.LoadFromIni(TMemIniFile(path("h.ini")));
+    int radioOn = 0;
+    QObject::connect(page.rbB, &QRadioButton::toggled, [&](bool on) { radioOn += on; });
+    load(page, "[FormSample]\r\ncbFlag=0\r\nrbA=0\r\nrbB=1\r\n");
     EXPECT_EQ(page.flagHandlerRuns, 1);
     EXPECT_FALSE(ControlEnabled(page.etFree));
+    EXPECT_TRUE(page.rbB->isChecked());
+    EXPECT_FALSE(page.rbA->isChecked());
+    EXPECT_EQ(radioOn, 1);
 
-    page.LoadFromIni(TMemIniFile(path("h.ini")));
+    page.LoadFromIni(TMemIniFile(path("load.ini")));
     EXPECT_EQ(page.flagHandlerRuns, 1) << "no change, no handler";
-
     page.SetDefaults();
     EXPECT_EQ(page.flagHandlerRuns, 2);
     EXPECT_TRUE(ControlEnabled(page.etFree));
@@ -241,120 +225,49 @@ TEST_F(FormIncl, ALoadedCheckBoxRunsItsHandlerOnlyOnAChange) {
     EXPECT_FALSE(ControlEnabled(page.etFree));
 }
 
-TEST_F(FormIncl, LoadedRadioButtonsCheckAndUncheckTheirSibling) {
-    writeAll(path("r.ini"), "[FormSample]\r\nrbA=0\r\nrbB=1\r\n");
-    TFormSample page;
-    page.rbA->setChecked(true);
-    int toggledOn = 0;
-    QObject::connect(page.rbB, &QRadioButton::toggled, [&](bool on) { toggledOn += on; });
-    page.LoadFromIni(TMemIniFile(path("r.ini")));
-    EXPECT_TRUE(page.rbB->isChecked());
-    EXPECT_FALSE(page.rbA->isChecked());
-    EXPECT_EQ(toggledOn, 1);
-}
-
-TEST_F(FormIncl, ClearEmptiesValuesAndRemovesMarks) {
-    TFormSample page;
-    setNonDefaults(page);
-    page.rbA->setChecked(true);
-    QFont bold = page.lbHead->font();
-    bold.setBold(true);
-    page.lbHead->setFont(bold);
-    QPalette red = page.lbHead->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    page.lbHead->setPalette(red);
-    page.etName->setFont(bold);
-    page.meDelay->setFont(bold);
-    page.rbB->setText(QStringLiteral("!"));
-
-    page.Clear();
-    EXPECT_EQ(page.etName->text(), QString());
-    EXPECT_EQ(page.etFree->text(), QString());
-    EXPECT_EQ(page.seCount->value(), 42);
-    EXPECT_FALSE(page.cbFlag->isChecked());
-    EXPECT_FALSE(page.cbOdd->isChecked());
-    EXPECT_TRUE(page.rbA->isChecked());
-    EXPECT_EQ(page.cmbMode->currentIndex(), 0);
-    EXPECT_EQ(page.cmbPic->currentIndex(), 2);
-    EXPECT_EQ(page.meDelay->Text(), QStringLiteral("015"));
-    EXPECT_FALSE(page.lbHead->font().bold());
-    EXPECT_EQ(page.lbHead->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 0));
-    EXPECT_EQ(page.lbHead->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::red))
-        << "a disabled label keeps its own disabled colour";
-    EXPECT_FALSE(page.etName->font().bold());
-    EXPECT_FALSE(page.meDelay->font().bold());
-    EXPECT_EQ(page.cbOdd->text(), QString());
-    EXPECT_EQ(page.rbB->text(), QString());
-    EXPECT_EQ(page.btnGo->text(), QStringLiteral("Go"));
-}
-
-TEST_F(FormIncl, ResetMarksKeepsValuesAndMaskEditMarks) {
+TEST_F(FormIncl, ResetMarksKeepsValuesClearEmptiesBoth) {
     TFormSample page;
     setNonDefaults(page);
     QFont bold = page.etName->font();
-    bold.setItalic(true);
-    page.etName->setFont(bold);
-    page.seCount->setFont(bold);
-    page.meDelay->setFont(bold);
+    bold.setBold(true);
+    for (QWidget* marked : std::initializer_list<QWidget*>{page.etName, page.seCount, page.meDelay})
+        marked->setFont(bold);
     page.cbFlag->setText(QStringLiteral("!"));
-
     page.ResetMarks();
-    EXPECT_FALSE(page.etName->font().italic());
-    EXPECT_FALSE(page.seCount->font().italic());
-    EXPECT_TRUE(page.meDelay->font().italic());
+    EXPECT_FALSE(page.etName->font().bold());
+    EXPECT_FALSE(page.seCount->font().bold());
+    EXPECT_TRUE(page.meDelay->font().bold()) << "a mask edit keeps its mark";
     EXPECT_EQ(page.cbFlag->text(), QString());
     EXPECT_EQ(page.etName->text(), QStringLiteral("typed"));
     EXPECT_EQ(page.meDelay->Text(), QStringLiteral("120"));
     EXPECT_TRUE(page.cbOdd->isChecked());
-}
 
-TEST_F(FormIncl, DefaultsComeFromHintsAndBadHintsKeepTheValue) {
-    TFormSample page;
-    setNonDefaults(page);
-    page.SetDefaults();
-    EXPECT_EQ(page.etName->text(), QStringLiteral("abc"));
-    EXPECT_EQ(page.etFree->text(), QString()) << "no hint: an empty text";
-    EXPECT_EQ(page.seCount->value(), 5);
-    EXPECT_TRUE(page.cbFlag->isChecked());
-    EXPECT_TRUE(page.cbOdd->isChecked()) << "hint \"yes\" is no boolean";
-    EXPECT_TRUE(page.rbA->isChecked());
-    EXPECT_FALSE(page.rbB->isChecked());
-    EXPECT_EQ(page.cmbMode->currentIndex(), 2);
-    EXPECT_EQ(page.cmbPic->currentIndex(), 2) << "hint \"x1\" is no integer";
-    EXPECT_EQ(page.meDelay->Text(), QStringLiteral("015"));
+    page.rbA->setChecked(true);
+    page.rbB->setText(QStringLiteral("!"));
+    page.lbHead->setFont(bold);
+    page.etName->setFont(bold);
+    QPalette red = page.lbHead->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    page.lbHead->setPalette(red);
+    page.Clear();
+    TMemIniFile cleared{QString()};
+    page.SaveToIni(cleared);
+    EXPECT_EQ(cleared.ToBytes(), QByteArray("[FormSample]\r\netName=\r\netFree=\r\nseCount=42\r\ncbFlag=0\r\n"
+                                            "cbOdd=0\r\nrbA=1\r\nrbB=0\r\ncmbMode=0\r\ncmbPic=2\r\n"
+                                            "meDelay=015\r\n\r\n"));
+    for (QWidget* marked : std::initializer_list<QWidget*>{page.lbHead, page.etName, page.meDelay})
+        EXPECT_FALSE(marked->font().bold()) << marked->objectName().toStdString();
+    EXPECT_EQ(page.lbHead->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(page.lbHead->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::red))
+        << "a disabled label keeps its own disabled colour";
+    EXPECT_EQ(page.rbB->text(), QString());
+    EXPECT_EQ(page.btnGo->text(), QStringLiteral("Go"));
 }
 
 TEST_F(FormIncl, ControlsAreFoundByNameIgnoringAsciiCase) {
     TFormSample page;
     EXPECT_EQ(page.FindControl<QComboBox>(QStringLiteral("CMBMODE")), page.cmbMode);
     EXPECT_EQ(page.FindControl(QStringLiteral("gbmain")), page.box);
-    EXPECT_EQ(page.FindControl<QPushButton>(QStringLiteral("btnGO")), page.btnGo);
     EXPECT_EQ(page.FindControl<QComboBox>(QStringLiteral("etName")), nullptr) << "wrong kind";
     EXPECT_EQ(page.FindControl(QStringLiteral("cmbMod")), nullptr);
-    EXPECT_EQ(page.Controls().HintOf(page.meDelay), QStringLiteral("015"));
-    EXPECT_EQ(page.Controls().Items().size(), 13);
-}
-
-// A dialog that is no page stores its controls with the same walkers under its own section.
-TEST_F(FormIncl, AnyWindowCanUseTheWalkers) {
-    QDialog dialog;
-    dialog.setObjectName(QStringLiteral("FormConnect"));
-    TDesignedControls controls(&dialog);
-    QComboBox* ports = controls.AddComboBox(&dialog, QStringLiteral("ComPorts"), QStringLiteral("0"));
-    ports->addItems({QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyUSB0")});
-    QComboBox* phones = controls.AddComboBox(&dialog, QStringLiteral("cbPhones"), QStringLiteral("0"));
-    phones->setEditable(true);
-    phones->addItems({QStringLiteral("111"), QStringLiteral("222")});
-    ports->setCurrentIndex(1);
-    phones->setEditText(QStringLiteral("333"));
-
-    TMemIniFile ini(path("conn.ini"));
-    SaveControlsToIni(ini, controls);
-    EXPECT_EQ(ini.ReadString("FormConnect", "ComPorts", "?"), QStringLiteral("1"));
-    EXPECT_EQ(ini.ReadString("FormConnect", "cbPhones", "?"), QStringLiteral("-1"))
-        << "typed text that is no item means no item chosen";
-
-    ports->setCurrentIndex(0);
-    LoadControlsFromIni(ini, controls);
-    EXPECT_EQ(ports->currentIndex(), 1);
 }
