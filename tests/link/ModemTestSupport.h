@@ -1,35 +1,10 @@
 #pragma once
 
-#include "base/LogWriter.h"
 #include "link/ModemWorker.h"
 #include "platform/Clock.h"
 #include "support/FakeModem.h"
 
-#include <QStringList>
-#include <functional>
 #include <gtest/gtest.h>
-
-// A log sink that keeps every line as "kind:text" (I info, E error, M plain, D/L detail lines);
-// OnInfo runs after each information line is kept.
-class RecordingLog : public TLogWriter {
-public:
-    void WriteInfo(const QString& Text) override {
-        Lines.append(QStringLiteral("I:") + Text);
-        if (OnInfo)
-            OnInfo(Text);
-    }
-    void WriteError(const QString& Text) override { Lines.append(QStringLiteral("E:") + Text); }
-    void WriteMessage(const QString& Text) override { Lines.append(QStringLiteral("M:") + Text); }
-    void WriteDetail(const QString& Text, const QString& Detail, TColor) override {
-        Lines.append(QStringLiteral("D:") + Text + u'|' + Detail);
-    }
-    void WriteLines(const QString& Text, const QStringList& Lines_, TColor) override {
-        Lines.append(QStringLiteral("L:") + Text + u'|' + Lines_.join(u'|'));
-    }
-
-    QStringList Lines;
-    std::function<void(const QString&)> OnInfo;
-};
 
 // A modem worker open on a fake modem, with the seconds-long modem waits shortened a hundredfold.
 class ModemFixture : public ::testing::Test {
