@@ -1,29 +1,19 @@
 #pragma once
 
+#include "PanelFixture.h"
 #include "device/ControllerHost.h"
 #include "device/DeviceController.h"
-#include "link/ComPortWorker.h"
-#include "platform/Clock.h"
-#include "support/FakeStoringPanel.h"
-#include "support/RecordingLog.h"
 
 #include <QWidget>
 #include <atomic>
-#include <gtest/gtest.h>
 #include <memory>
 
-// The main window as the device controller sees it: counts the timer's pauses (the timer runs
+// The main window as the device controller sees it: counts the timer's open pauses (it runs
 // while none is open) and records the cursor and the status-bar text.
 class FakeHost : public TControllerHost {
 public:
-    void PausePollTimer() override {
-        ++pauses;
-        ++depth;
-    }
-    void ResumePollTimer() override {
-        ++resumes;
-        --depth;
-    }
+    void PausePollTimer() override { ++depth; }
+    void ResumePollTimer() override { --depth; }
     void ShowPanelVersion(const QString& text) override { versionText = text; }
     void SetBusyCursor(bool busy) override { cursorCalls.append(busy); }
     QWidget* HostWindow() override {
@@ -34,8 +24,6 @@ public:
     bool TimerRunning() const { return depth == 0; }
 
     std::atomic<int> depth{0}; // read by the fake panel's thread
-    int pauses = 0;
-    int resumes = 0;
     QString versionText;
     QList<bool> cursorCalls;
     int windowRequests = 0;
@@ -90,12 +78,6 @@ protected:
     void TearDown() override {
         controller.reset();
         Clock::SetScaleForTests(1.0);
-    }
-
-    static FakeFault Silent() {
-        FakeFault fault;
-        fault.silent = true;
-        return fault;
     }
 
     FakeHost host;

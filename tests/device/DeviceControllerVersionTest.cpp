@@ -2,102 +2,64 @@
 
 #include <tuple>
 
-namespace {
-
-QList<QByteArray> Bytes(std::initializer_list<const char*> texts) {
-    QList<QByteArray> list;
-    for (const char* text : texts)
-        list.append(text);
-    return list;
-}
-
-} // namespace
-
-class ReadVersion : public ControllerFixture {
-protected:
-    // A good read first, so that a failing one can be seen to keep the numbers.
-    void ReadGoodVersion() {
-        panel.SetValue("v", "VER 01.004.013");
-        ASSERT_TRUE(controller->ReadVersion());
-        log.Clear();
-    }
-    void ExpectVersionKept() {
-        EXPECT_EQ(controller->FirmwareMajor, 4);
-        EXPECT_EQ(controller->FirmwareMinor, 13);
-        EXPECT_EQ(host.versionText, QStringLiteral("VER 01.004.013"));
-    }
-    // The log ends with the error line alone, yellow on red.
-    void ExpectLastError(const QString& text) {
-        ASSERT_FALSE(log.lines.isEmpty());
-        EXPECT_EQ(log.lines.last().text, text);
-        EXPECT_EQ(log.lines.last().color, clYellow);
-        EXPECT_EQ(log.lines.last().background, clRed);
-        EXPECT_FALSE(log.Texts().contains(QStringLiteral("Прочли версию")));
-    }
-};
+using ReadVersion = ControllerFixture;
 
 TEST_F(ReadVersion, PurgesStopsThePanelAndTakesBothNumbers) {
     panel.SetValue("v", "VER 01.004.013");
     EXPECT_TRUE(controller->ReadVersion());
-
-    EXPECT_EQ(panel.Frames(), Bytes({"sp", "v"}));
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"sp", "v"}));
     // The controller's own purge comes before the one of the "sp" exchange.
     ASSERT_GE(link.purgesAtFrame.size(), 2);
     EXPECT_EQ(link.purgesAtFrame.mid(0, 2), (QList<qsizetype>{0, 0}));
-    EXPECT_EQ(controller->FirmwareMajor, 4);
-    EXPECT_EQ(controller->FirmwareMinor, 13);
+    EXPECT_EQ(std::pair(controller->FirmwareMajor, controller->FirmwareMinor), std::pair(4, 13));
     EXPECT_EQ(host.versionText, QStringLiteral("VER 01.004.013"));
     EXPECT_TRUE(panel.FramesWhileTimerRan().isEmpty());
     EXPECT_TRUE(host.TimerRunning());
-
+    // "Читаем версию" (on white) stands between the "sp" exchange and the "v" frame; "Прочли
+    // версию" (black) comes with the answer as its detail.
     const QStringList texts = log.Texts();
     const qsizetype reading = texts.indexOf(QStringLiteral("Читаем версию"));
-    const qsizetype read = texts.indexOf(QStringLiteral("Прочли версию"));
     ASSERT_GE(reading, 0);
-    ASSERT_GT(read, reading);
     EXPECT_EQ(log.lines[reading].background, clWhite);
+    EXPECT_EQ(texts.mid(reading).filter(QStringLiteral("\t+")), QStringList{"\t+v\r"});
+    const qsizetype read = texts.indexOf(QStringLiteral("Прочли версию"));
+    ASSERT_GT(read, reading);
     EXPECT_EQ(texts[read + 1], QStringLiteral("\tVER 01.004.013"));
-    EXPECT_EQ(log.lines[read].color, TColor(0));
-    // "Читаем версию" stands between the "sp" exchange and the "v" frame.
-    EXPECT_TRUE(texts.mid(reading).contains(QStringLiteral("\t+v\r")));
-    EXPECT_FALSE(texts.mid(reading).contains(QStringLiteral("\t+sp\r")));
+    EXPECT_EQ(log.lines[read].color, clBlack);
 }
 
-TEST_F(ReadVersion, AnswerWithoutTheTagIsRefused) {
-    ReadGoodVersion();
-    panel.SetValue("v", "VER 02.005.001");
-    EXPECT_FALSE(controller->ReadVersion());
-    ExpectLastError(QStringLiteral("Неверная версия прошивки"));
-    ExpectVersionKept();
-}
-
-TEST_F(ReadVersion, NoAnswer) {
-    ReadGoodVersion();
-    panel.SetFault("v", Silent());
-    EXPECT_FALSE(controller->ReadVersion());
-    ExpectLastError(QStringLiteral("Не смогли прочесть версию"));
-    ExpectVersionKept();
-    EXPECT_TRUE(host.TimerRunning());
-}
-
-// The tag alone is too short to hold the numbers; letters where a number stands are no number.
-// Either is a conversion failure, and a number that did not convert keeps its value.
-TEST_F(ReadVersion, AnswerWithoutNumbersIsAConversionFailure) {
-    ReadGoodVersion();
-    for (const char* answer : {"VER 01", "X VER 01", "VER 01.004.ABC", "VER 01.4.13"}) {
-        panel.SetValue("v", answer);
-        EXPECT_FALSE(controller->ReadVersion()) << answer;
-        ExpectLastError(QStringLiteral("Неверная версия прошивки"));
-        ExpectVersionKept();
+// A failed read logs its error line alone, yellow on red, and keeps the numbers and the status
+// text of the last good one. The tag alone is too short to hold the numbers, and letters where
+// a number stands are no number: either is a conversion failure.
+TEST_F(ReadVersion, FailuresKeepTheLastGoodVersion) {
+    const QString badVersion = QStringLiteral("Неверная версия прошивки");
+    const QList<std::pair<QByteArray, QString>> cases{
+        {"VER 02.005.001", badVersion}, {"", QStringLiteral("Не смогли прочесть версию")},
+        {"VER 01", badVersion},         {"X VER 01", badVersion},
+        {"VER 01.004.ABC", badVersion}, {"VER 01.4.13", badVersion},
+    };
+    panel.SetValue("v", "VER 01.004.013");
+    ASSERT_TRUE(controller->ReadVersion());
+    for (const auto& [answer, error] : cases) {
+        SCOPED_TRACE(answer.constData());
         log.Clear();
+        panel.SetValue("v", answer);
+        panel.SetFault("v", answer.isEmpty() ? Silent() : FakeFault());
+        EXPECT_FALSE(controller->ReadVersion());
+        ASSERT_FALSE(log.lines.isEmpty());
+        EXPECT_EQ(log.lines.last().text, error);
+        EXPECT_EQ(log.lines.last().color, clYellow);
+        EXPECT_EQ(log.lines.last().background, clRed);
+        EXPECT_FALSE(log.Texts().contains(QStringLiteral("Прочли версию")));
+        EXPECT_EQ(std::pair(controller->FirmwareMajor, controller->FirmwareMinor), std::pair(4, 13));
+        EXPECT_EQ(host.versionText, QStringLiteral("VER 01.004.013"));
+        EXPECT_TRUE(host.TimerRunning());
     }
     // A bad major number comes to light after the minor one was stored.
     panel.SetValue("v", "VER 01.ABC.005");
     EXPECT_FALSE(controller->ReadVersion());
-    ExpectLastError(QStringLiteral("Неверная версия прошивки"));
-    EXPECT_EQ(controller->FirmwareMajor, 4);
-    EXPECT_EQ(controller->FirmwareMinor, 5);
-    EXPECT_EQ(host.versionText, QStringLiteral("VER 01.004.013"));
+    EXPECT_EQ(log.lines.last().text, badVersion);
+    EXPECT_EQ(std::pair(controller->FirmwareMajor, controller->FirmwareMinor), std::pair(4, 5));
 }
 
 TEST_F(ReadVersion, Gates) {
