@@ -9,6 +9,7 @@
 #include "uikit/KtSplitter.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QPalette>
 #include <QPointer>
 #include <QStyleFactory>
@@ -59,6 +60,11 @@ QPalette DesktopPalette() {
 void ApplyDesktopLook() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(DesktopPalette());
+    // The windows are laid out for the classic desktop's 8-point font (11 pixels); a larger
+    // theme font would cut their captions.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
 }
 
 void StartProgram() {

@@ -22,51 +22,54 @@ constexpr int kRowHeight = 24;
 TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
     setObjectName(QStringLiteral("formATests")); // the settings section
     const TPageFrame frame = CreatePageFrame(*this, QStringLiteral("ScrollBox1"), QStringLiteral("GroupBox1"),
-                                             QStringLiteral("Системные события"), QSize(545, 452));
+                                             QStringLiteral("Системные события"), QSize(705, 452));
     ScrollBox1 = frame.ScrollBox;
     GroupBox1 = frame.GroupBox;
     auto& c = Controls();
 
     GroupBox2 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Генерация событий"), GroupBox1)),
                            QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(16, 24, 513, 96);
+    GroupBox2->setGeometry(16, 24, 673, 96);
     reload = c.AddCheckBox(GroupBox2, QStringLiteral("reload"),
                            QStringLiteral("Если установлено, панель формирует событие \"Перезагрузка\""),
                            QStringLiteral("false"));
-    reload->setGeometry(8, 20, 497, 17);
+    reload->setGeometry(8, 20, 657, 17);
     vosst =
         c.AddCheckBox(GroupBox2, QStringLiteral("vosst"),
                       QStringLiteral("Если установлено, панель формирует события \"Восстановление 220 V\" "
                                      "и \"Исчезновение 220 V\""),
                       QStringLiteral("false"));
-    vosst->setGeometry(8, 44, 497, 17);
+    vosst->setGeometry(8, 44, 657, 17);
     av12 = c.AddCheckBox(GroupBox2, QStringLiteral("av12"),
                          QStringLiteral("Если установлено, панель перезапускается и формирует событие "
                                         "\"Пропадание 12 V\""),
                          QStringLiteral("false"));
-    av12->setGeometry(8, 68, 497, 17);
+    av12->setGeometry(8, 68, 657, 17);
 
     GroupBox3 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Задержки"), GroupBox1)),
                            QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(16, 128, 513, 96);
-    AddLabel(GroupBox3,
-             QStringLiteral("Событие \"Восстановление 220 V\" формируется, если внешнее питание "
-                            "восстановилось и держится не менее указанного времени;"),
-             8, 20);
-    AddLabel(GroupBox3,
-             QStringLiteral("событие \"Исчезновение 220 V\" - если внешнее питание отсутствует дольше "
-                            "этого времени"),
-             8, 38);
+    GroupBox3->setGeometry(16, 128, 673, 96);
+    // One paragraph, wrapped to the group's width whatever the desktop font.
+    QLabel* delays = AddLabel(GroupBox3,
+                              QStringLiteral("Событие \"Восстановление 220 V\" формируется, если внешнее питание "
+                                             "восстановилось и держится не менее указанного времени; событие "
+                                             "\"Исчезновение 220 V\" - если внешнее питание отсутствует дольше "
+                                             "этого времени"),
+                              8, 20);
+    delays->setWordWrap(true);
+    delays->setFixedWidth(GroupBox3->width() - 16);
+    delays->setFixedHeight(delays->heightForWidth(delays->width()));
     zadav =
         c.AddMaskEdit(GroupBox3, QStringLiteral("zadav"), QStringLiteral("!999;1;_"), QStringLiteral("015"));
-    zadav->setGeometry(8, 62, 33, 21);
+    const int delayY = std::max(62, delays->y() + delays->height() + 4);
+    zadav->setGeometry(8, delayY, 33, 21);
     zadav->setMaxLength(3);
     zadav->SetText(c.HintOf(zadav));
-    AddLabel(GroupBox3, QStringLiteral("сек."), 48, 65);
+    AddLabel(GroupBox3, QStringLiteral("сек."), 48, delayY + 3);
 
     GroupBox4 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Автотесты"), GroupBox1)),
                            QStringLiteral("GroupBox4"));
-    GroupBox4->setGeometry(16, 232, 513, 148);
+    GroupBox4->setGeometry(16, 232, 673, 148);
     AddLabel(GroupBox4, QStringLiteral("Автотесты"), 8, 25);
     ComboBox1 = c.AddComboBox(GroupBox4, QStringLiteral("ComboBox1"), QStringLiteral("0"));
     ComboBox1->addItems(
@@ -91,7 +94,7 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
 
     GroupBox5 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Дополнительный автотест"), GroupBox1)),
                            QStringLiteral("GroupBox5"));
-    GroupBox5->setGeometry(16, 388, 513, 56);
+    GroupBox5->setGeometry(16, 388, 673, 56);
     AddLabel(GroupBox5, QStringLiteral("Период автотеста"), 8, 25);
     cbH4 = AddNumberList(GroupBox5, QStringLiteral("cbH4"), 23, 120, 22);
     AddLabel(GroupBox5, QStringLiteral("часов"), 172, 25);

@@ -50,10 +50,10 @@ TFormConnect::TFormConnect(QWidget* owner)
     KtLabel1 = c.AddOther(new TKtLabel(this), QStringLiteral("KtLabel1"));
     QFont titleFont = font();
     titleFont.setBold(true);
-    titleFont.setPixelSize(12);
+    titleFont.setPixelSize(11);
     KtLabel1->setFont(titleFont);
     KtLabel1->SetCaption(QStringLiteral("Подключение к Zelvan9-TK4"));
-    KtLabel1->move(48, 14);
+    KtLabel1->move(44, 14);
     Image1 = c.AddOther(new QLabel(this), QStringLiteral("Image1"));
     Image1->setGeometry(8, 6, 32, 32);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
