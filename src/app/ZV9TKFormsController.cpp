@@ -2,6 +2,7 @@
 
 #include "app/fATests.h"
 #include "app/fCommon.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fMain.h"
 #include "device/DeviceController.h"
@@ -35,6 +36,7 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     // their position among the pane's children is their index.
     new TFormCommon(Pane);
     new TformATests(Pane);
+    new TFormHistory(Pane);
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

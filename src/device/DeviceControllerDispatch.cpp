@@ -2,6 +2,7 @@
 
 #include "app/fATests.h"
 #include "app/fCommon.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
@@ -10,6 +11,7 @@
 void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
+    if (auto* history = qobject_cast<TFormHistory*>(&page)) return ReadHistory(*history);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {
