@@ -1,7 +1,6 @@
 #include "app/fATests.h"
 
 #include "app/DesignedMaxLength.h"
-
 #include "app/PageFrame.h"
 #include "base/Convert.h"
 #include "platform/ExceptionGuard.h"
