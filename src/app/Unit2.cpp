@@ -1,5 +1,6 @@
 #include "app/Unit2.h"
 
+#include "app/DesignedMaxLength.h"
 #include "app/EditKeyFilter.h"
 #include "app/fKBDs.h"
 #include "base/Convert.h"
@@ -24,16 +25,11 @@ std::optional<int> NetworkNumber(const QString& text) {
     return TryStrToInt(QStringLiteral("$0") + text);
 }
 
-// Typed letters appear in upper case.
-class TUpperCase : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        for (QChar& c : input)
-            if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
-        return Acceptable;
-    }
-};
+// The edit takes hexadecimal digits and shows typed letters in upper case.
+void UpperHexKeys(QObject* sender, char& key) {
+    TInputController::HexKeys(sender, key);
+    if (key >= 'a' && key <= 'z') key = char(key - 'a' + 'A');
+}
 
 } // namespace
 
@@ -51,8 +47,8 @@ TForm2::TForm2(QWidget* mainWindow)
     Label1->move(8, 12);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(72, 8, 129, 21);
-    Edit1->setValidator(new TUpperCase(Edit1));
-    SetKeyPressFilter(Edit1, &TInputController::HexKeys);
+    SetDesignedMaxLength(Edit1, 4);
+    SetKeyPressFilter(Edit1, &UpperHexKeys);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(8, 52, 89, 25);
     Button1->setAutoDefault(false);

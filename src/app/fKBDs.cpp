@@ -1,5 +1,6 @@
 #include "app/fKBDs.h"
 
+#include "app/DesignedMaxLength.h"
 #include "app/PageFrame.h"
 #include "app/Unit2.h"
 #include "base/Color.h"
@@ -92,6 +93,7 @@ TFormKBDs::TFormKBDs(QWidget* owner) : TformIncl(owner) {
     lbKBDSNUM->adjustSize();
     etKBSNum = c.AddEdit(KtGroupBox1, QStringLiteral("etKBSNum"), QStringLiteral("0"));
     etKBSNum->setGeometry(216, 74, 41, 21);
+    SetDesignedMaxLength(etKBSNum, 3);
     etKBSNum->setEnabled(false); // only the dialog and the panel change the count
     etKBSNum->setText(c.HintOf(etKBSNum));
     Button1 = c.AddOther(new QPushButton(QStringLiteral("Добавить объект"), KtGroupBox1),
