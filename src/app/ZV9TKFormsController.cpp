@@ -5,6 +5,7 @@
 #include "app/fEnNumber.h"
 #include "app/fGPRS.h"
 #include "app/fIn.h"
+#include "app/fKBDs.h"
 #include "app/fLoops.h"
 #include "app/fMain.h"
 #include "device/DeviceController.h"
@@ -41,6 +42,7 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     new TformGPRS(Pane);
     new TFormLoops(Pane);
     new TFormEnNumber(Pane);
+    new TFormKBDs(Pane);
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

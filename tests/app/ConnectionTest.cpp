@@ -17,22 +17,12 @@ namespace {
 
 const QByteArray kVersion = "GSM-9-TK4 VER 01 004.013";
 
-// The real connection code over the program's pages plus a sample page with the version-gated
-// controls of a page still to come.
+// The real connection code over the program's own pages.
 class TConnectionController : public TZV9TKFormsController {
 public:
     explicit TConnectionController(TFormMain* main)
         : TZV9TKFormsController(main, main->ktCntSpl->LowerRight()->Pane(), main->tv1, TDeferBuild{}) {
         Build();
-    }
-
-    void CreatePages(QWidget* owner) override {
-        TZV9TKFormsController::CreatePages(owner);
-        auto* kbds = new TSamplePage(Pane, QStringLiteral("FormKBDs"), QStringLiteral("Настройка объектов"));
-        for (const char* name : {"lbACIDcode", "cbACIDcode"})
-            kbds->Controls().AddOther(new QLabel(kbds), QString::fromLatin1(name));
-        CurrentPage = Pages().first();
-        ShowCurrent();
     }
 
     using TFormAppMainController::FindPageControl;
