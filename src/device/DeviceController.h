@@ -15,6 +15,7 @@ class TformIncl;
 class TFormProgress;
 class TFormCommon;
 class TformATests;
+class TFormKBDs;
 class TFormHistory;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
@@ -139,6 +140,8 @@ private:
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
+    void ReadKeypads(TFormKBDs& page);
+    void WriteKeypads(TFormKBDs& page);
     void ReadHistory(TFormHistory& page);
     // Up to three tries at one record; true with a record of exactly 39 characters.
     bool FetchHistoryRecord(quint16 index, QString& record);
