@@ -3,6 +3,7 @@
 #include "app/fATests.h"
 #include "app/fCommon.h"
 #include "app/fIn.h"
+#include "app/fKBDs.h"
 #include "app/fMain.h"
 #include "device/DeviceController.h"
 #include "device/MsgFile.h"
@@ -35,6 +36,7 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     // their position among the pane's children is their index.
     new TFormCommon(Pane);
     new TformATests(Pane);
+    new TFormKBDs(Pane);
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

@@ -16,8 +16,8 @@ namespace {
 
 const QByteArray kVersion = "GSM-9-TK4 VER 01 004.013";
 
-// The real connection code over the program's pages plus two sample pages with the
-// version-gated controls of pages still to come.
+// The real connection code over the program's pages plus a sample page with the
+// version-gated controls of a page still to come.
 class TConnectionController : public TZV9TKFormsController {
 public:
     explicit TConnectionController(TFormMain* main)
@@ -27,11 +27,8 @@ public:
 
     void CreatePages(QWidget* owner) override {
         TZV9TKFormsController::CreatePages(owner);
-        auto* kbds = new TSamplePage(Pane, QStringLiteral("FormKBDs"), QStringLiteral("Настройка объектов"));
         auto* gprs =
             new TSamplePage(Pane, QStringLiteral("formGPRS"), QStringLiteral("Настройка GPRS и LAN"));
-        for (const char* name : {"lbACIDcode", "cbACIDcode"})
-            kbds->Controls().AddOther(new QLabel(kbds), QString::fromLatin1(name));
         for (const char* name : {"GroupBox4", "lan", "llan"})
             gprs->Controls().AddOther(new QLabel(gprs), QString::fromLatin1(name));
         CurrentPage = Pages().first();
