@@ -22,10 +22,6 @@
 
 namespace {
 
-QString CurrentIniName() {
-    return AppFolder() + QStringLiteral("current.ini");
-}
-
 // The page buttons that need a panel to talk to.
 struct TPageControls {
     const char* page;
