@@ -16,6 +16,8 @@ class TFormProgress;
 class TFormCommon;
 class TformATests;
 class TFormKBDs;
+class TformGPRS;
+class TFormEnNumber;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
 // the panel's firmware version, runs the service commands, moves one settings page at a time
@@ -124,6 +126,10 @@ private:
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
+    void ReadGprs(TformGPRS& page);
+    void WriteGprs(TformGPRS& page);
+    void ReadEngineerNumbers(TFormEnNumber& page);
+    void WriteEngineerNumbers(TFormEnNumber& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
 
