@@ -24,3 +24,4 @@ TEST(KtColorScheme, StartUpReadsTheDesktopsSchemeAndDepth) {
     StartKtCommon(); // this desktop names no scheme: blue
     EXPECT_EQ(XPColorScheme, 0);
 }
+
