@@ -15,6 +15,7 @@ class TformIncl;
 class TFormProgress;
 class TFormCommon;
 class TformATests;
+class TFormKBDs;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
 // the panel's firmware version, runs the service commands, moves one settings page at a time
@@ -123,6 +124,8 @@ private:
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
+    void ReadKeypads(TFormKBDs& page);
+    void WriteKeypads(TFormKBDs& page);
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);
