@@ -24,4 +24,3 @@ TEST(KtColorScheme, StartUpReadsTheDesktopsSchemeAndDepth) {
     StartKtCommon(); // this desktop names no scheme: blue
     EXPECT_EQ(XPColorScheme, 0);
 }
-
