@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Color.h"
-#include "uikit/KtCommon.h"
+#include "uikit/KtTypes.h"
 
 #include <QList>
 #include <QObject>
