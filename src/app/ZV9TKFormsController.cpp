@@ -4,6 +4,7 @@
 #include "app/fCommon.h"
 #include "app/fEnNumber.h"
 #include "app/fGPRS.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fKBDs.h"
 #include "app/fLoops.h"
@@ -43,6 +44,7 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     new TFormLoops(Pane);
     new TFormEnNumber(Pane);
     new TFormKBDs(Pane);
+    new TFormHistory(Pane);
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

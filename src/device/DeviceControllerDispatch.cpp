@@ -2,6 +2,7 @@
 
 #include "app/fATests.h"
 #include "app/fCommon.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fKBDs.h"
 
@@ -12,6 +13,7 @@ void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
+    if (auto* history = qobject_cast<TFormHistory*>(&page)) return ReadHistory(*history);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {
