@@ -6,6 +6,8 @@
 #include "app/fLoad.h"
 #include "app/fMain.h"
 #include "base/Color.h"
+#include "firmware/fUpdateIns.h"
+#include "firmware/fUpdateInsertion.h"
 #include "uikit/KtSplitter.h"
 
 #include <QApplication>
@@ -77,6 +79,8 @@ void StartProgram() {
     Create(FormMain);
     Create(FormErrors);
     Create(FormAbout, FormMain);
+    Create(formUpdateInsertion, FormMain);
+    Create(formUpdateIns, FormMain);
 
     AppController =
         new TZV9TKFormsController(FormMain, FormMain->ktCntSpl->LowerRight()->Pane(), FormMain->tv1);
@@ -98,4 +102,6 @@ void EndProgram() {
     FormMain = nullptr;
     FormErrors = nullptr;
     FormAbout = nullptr;
+    formUpdateInsertion = nullptr;
+    formUpdateIns = nullptr;
 }

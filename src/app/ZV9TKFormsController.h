@@ -60,6 +60,8 @@ public:
     void CheckOutputs();
     // The goodbye (the panel restarts and starts), then a new connect with the dialog.
     void RestartPanel();
+    // The service firmware upload of a HEX file chosen in the HEX viewer.
+    void UploadHexFile();
 
 protected:
     // For a derived controller with pages of its own: it runs Build() itself at the end of its
