@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/Unit2.h"
 #include "app/ZV9TKFormsController.h"
 #include "app/fAbout.h"
 #include "app/fErrors.h"
@@ -78,6 +79,7 @@ void StartProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Zelvan9TK4"));
     Create(FormMain);
     Create(FormErrors);
+    Create(Form2, FormMain);
     Create(FormAbout, FormMain);
     Create(formUpdateInsertion, FormMain);
     Create(formUpdateIns, FormMain);
@@ -101,6 +103,7 @@ void EndProgram() {
         delete windows.takeLast();
     FormMain = nullptr;
     FormErrors = nullptr;
+    Form2 = nullptr;
     FormAbout = nullptr;
     formUpdateInsertion = nullptr;
     formUpdateIns = nullptr;

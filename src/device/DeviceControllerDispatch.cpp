@@ -2,7 +2,9 @@
 
 #include "app/fATests.h"
 #include "app/fCommon.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
+#include "app/fKBDs.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
 // before it.
@@ -10,9 +12,12 @@
 void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
+    if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
+    if (auto* history = qobject_cast<TFormHistory*>(&page)) return ReadHistory(*history);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return WriteCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return WriteAutoTests(*autoTests);
+    if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return WriteKeypads(*keypads);
 }

@@ -49,7 +49,7 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
 
     EXPECT_EQ(SplashWindows(), 0);
     EXPECT_EQ(Names(StartupWindows()).join(u' ').toStdString(),
-              "FormMain FormErrors FormAbout formUpdateInsertion formUpdateIns");
+              "FormMain FormErrors Form2 FormAbout formUpdateInsertion formUpdateIns");
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zelvan9TK4"));
     ASSERT_NE(FormMain, nullptr);
     EXPECT_EQ(FormMain->windowTitle(),
@@ -61,8 +61,9 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     QStringList pages;
     for (const TformIncl* page : AppController->Pages())
         pages << page->objectName();
-    EXPECT_EQ(pages.join(u' ').toStdString(), "FormCommon formATests");
-    ASSERT_EQ(FormMain->tv1->topLevelItemCount(), 2);
+    EXPECT_EQ(pages.join(u' ').toStdString(),
+              "FormCommon formATests formGPRS FormLoops FormEnNumber FormKBDs FormHistory");
+    ASSERT_EQ(FormMain->tv1->topLevelItemCount(), pages.size());
     EXPECT_EQ(FormMain->tv1->topLevelItem(1)->text(0), QStringLiteral("Системные события"));
     EXPECT_EQ(AppController->Current(), AppController->Pages().value(0)) << "the first page is shown";
     ASSERT_NE(MsgFile, nullptr);
