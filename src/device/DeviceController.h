@@ -16,6 +16,7 @@ class TFormProgress;
 class TFormCommon;
 class TformATests;
 class TFormKBDs;
+class TFormLoops;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
 // the panel's firmware version, runs the service commands, moves one settings page at a time
@@ -126,6 +127,8 @@ private:
     void WriteAutoTests(TformATests& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
+    void ReadLoops(TFormLoops& page);
+    void WriteLoops(TFormLoops& page);
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);

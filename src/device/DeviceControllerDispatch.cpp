@@ -4,6 +4,7 @@
 #include "app/fCommon.h"
 #include "app/fIn.h"
 #include "app/fKBDs.h"
+#include "app/fLoops.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
 // before it.
@@ -11,11 +12,13 @@
 void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
+    if (auto* loops = qobject_cast<TFormLoops*>(&page)) return ReadLoops(*loops);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return WriteCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return WriteAutoTests(*autoTests);
+    if (auto* loops = qobject_cast<TFormLoops*>(&page)) return WriteLoops(*loops);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return WriteKeypads(*keypads);
 }
