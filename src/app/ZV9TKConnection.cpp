@@ -5,6 +5,8 @@
 
 #include "app/StatusBar.h"
 #include "app/fConnect.h"
+#include "app/fGPRS.h"
+#include "app/fHistory.h"
 #include "app/fMain.h"
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
@@ -19,10 +21,6 @@
 #include <QScopeGuard>
 
 namespace {
-
-QString CurrentIniName() {
-    return AppFolder() + QStringLiteral("current.ini");
-}
 
 // The page buttons that need a panel to talk to.
 struct TPageControls {
@@ -61,6 +59,9 @@ void TZV9TKFormsController::SetConnected(bool connected) {
         for (const char* name : group.controls)
             if (QWidget* button = FindPageControl(QString::fromLatin1(group.page), QString::fromLatin1(name)))
                 SetCommandEnabled(button, connected);
+    // The records downloaded belong to the panel of this connection.
+    if (!connected)
+        if (TFormHistory* history = HistoryPage()) history->ClearCache();
     // After a disconnect the settings keep the shape of the last panel's firmware.
     if (ActiveDevice) ApplyVersionGates();
 }
@@ -70,6 +71,9 @@ void TZV9TKFormsController::ApplyVersionGates() {
         if (QWidget* control =
                 FindPageControl(QString::fromLatin1(gate.page), QString::fromLatin1(gate.control)))
             control->setVisible(ActiveDevice->FirmwareAtLeast(gate.major, gate.minor) != gate.shownBelow);
+    // Whether "only LAN" applies depends on the LAN group just shown or hidden.
+    for (TformIncl* page : Pages())
+        if (auto* gprs = qobject_cast<TformGPRS*>(page)) gprs->ApplyLanMode();
 }
 
 bool TZV9TKFormsController::OpenConnection() {

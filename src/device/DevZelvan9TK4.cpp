@@ -1,6 +1,7 @@
 #include "device/DevZelvan9TK4.h"
 
 #include "base/Convert.h"
+#include "platform/Clock.h"
 
 #include <QLocale>
 
@@ -424,7 +425,9 @@ bool TDevZelvan9TK4::GetHistoryPointer(quint16& index) {
 }
 
 bool TDevZelvan9TK4::GetHistoryRecord(int index, QString& record) {
-    return Request(QStringLiteral("fer") + IntToHex(index, 4), record, kHistoryRecordTimeoutMs, true);
+    // A history download waits this long for every record the panel does not answer.
+    return Request(QStringLiteral("fer") + IntToHex(index, 4), record,
+                   int(Clock::Scaled(kHistoryRecordTimeoutMs)), true);
 }
 
 bool TDevZelvan9TK4::ClearHistory() {
@@ -434,13 +437,13 @@ bool TDevZelvan9TK4::ClearHistory() {
 // ---- Raw boot-loader requests
 
 bool TDevZelvan9TK4::RequestBoot(const QString& command, QString& answer, bool log) {
-    return RequestEx(command, answer, kBootTimeoutMs, false, 1, log);
+    return RequestEx(command, answer, int(Clock::Scaled(kBootTimeoutMs)), false, 1, log);
 }
 
 bool TDevZelvan9TK4::RequestErase(const QString& command, QString& answer, bool log) {
-    return RequestEx(command, answer, kEraseTimeoutMs, false, 3, log);
+    return RequestEx(command, answer, int(Clock::Scaled(kEraseTimeoutMs)), false, 3, log);
 }
 
 bool TDevZelvan9TK4::RequestWrite(const QString& command, QString& answer, bool log) {
-    return RequestEx(command, answer, kWriteTimeoutMs, false, 1, log);
+    return RequestEx(command, answer, int(Clock::Scaled(kWriteTimeoutMs)), false, 1, log);
 }

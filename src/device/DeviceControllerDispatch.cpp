@@ -2,6 +2,7 @@
 
 #include "app/fATests.h"
 #include "app/fCommon.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fKBDs.h"
 #include "app/fLoops.h"
@@ -14,6 +15,7 @@ void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
     if (auto* loops = qobject_cast<TFormLoops*>(&page)) return ReadLoops(*loops);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
+    if (auto* history = qobject_cast<TFormHistory*>(&page)) return ReadHistory(*history);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {

@@ -60,8 +60,9 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     QStringList pages;
     for (const TformIncl* page : AppController->Pages())
         pages << page->objectName();
-    EXPECT_EQ(pages.join(u' ').toStdString(), "FormCommon formATests FormKBDs");
-    ASSERT_EQ(FormMain->tv1->topLevelItemCount(), 3);
+    EXPECT_EQ(pages.join(u' ').toStdString(),
+              "FormCommon formATests formGPRS FormLoops FormEnNumber FormKBDs FormHistory");
+    ASSERT_EQ(FormMain->tv1->topLevelItemCount(), pages.size());
     EXPECT_EQ(FormMain->tv1->topLevelItem(1)->text(0), QStringLiteral("Системные события"));
     EXPECT_EQ(AppController->Current(), AppController->Pages().value(0)) << "the first page is shown";
     ASSERT_NE(MsgFile, nullptr);

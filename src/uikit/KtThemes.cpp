@@ -1,4 +1,4 @@
-#include "uikit/KtCommon.h"
+#include "uikit/KtThemes.h"
 
 namespace {
 
