@@ -12,6 +12,7 @@
 #include "base/LogWriter.h"
 #include "device/DeviceController.h"
 #include "link/ModemWorker.h"
+#include "link/SerialComm.h"
 #include "link/fDial.h"
 #include "platform/AppFolder.h"
 #include "platform/DialogService.h"
@@ -106,6 +107,12 @@ bool TZV9TKFormsController::OpenConnection() {
 }
 
 bool TZV9TKFormsController::OpenPort(const QString& portName) {
+    // A remembered port that is no longer in the list leaves none chosen: "/dev/" is no port.
+    if (portName.isEmpty()) {
+        TransportWorker.reset();
+        MessageDlg(QStringLiteral("Ошибка подключения: не выбран Com-порт"), TMsgDlgType::mtError, mbOK);
+        return false;
+    }
     try {
         TransportWorker->Open(portName, br19200);
     } catch (const EBaseError& e) {
@@ -113,7 +120,7 @@ bool TZV9TKFormsController::OpenPort(const QString& portName) {
         MessageDlg(QStringLiteral("Ошибка подключения: ") + e.message(), TMsgDlgType::mtError, mbOK);
         return false;
     }
-    Main->StatusBar1->SetPanelText(0, portName);
+    Main->StatusBar1->SetPanelText(0, ShortPortName(portName));
     return true;
 }
 

@@ -17,6 +17,8 @@ class TFormCommon;
 class TformATests;
 class TFormKBDs;
 class TFormLoops;
+class TformGPRS;
+class TFormEnNumber;
 class TFormHistory;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
@@ -141,6 +143,10 @@ private:
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
+    void ReadGprs(TformGPRS& page);
+    void WriteGprs(TformGPRS& page);
+    void ReadEngineerNumbers(TFormEnNumber& page);
+    void WriteEngineerNumbers(TFormEnNumber& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
     void ReadLoops(TFormLoops& page);
