@@ -7,6 +7,8 @@
 #include "app/fLoad.h"
 #include "app/fMain.h"
 #include "base/Color.h"
+#include "firmware/fUpdateIns.h"
+#include "firmware/fUpdateInsertion.h"
 #include "uikit/KtSplitter.h"
 
 #include <QApplication>
@@ -91,6 +93,8 @@ void StartProgram() {
     Create(FormErrors);
     Create(Form2, FormMain);
     Create(FormAbout, FormMain);
+    Create(formUpdateInsertion, FormMain);
+    Create(formUpdateIns, FormMain);
 
     AppController =
         new TZV9TKFormsController(FormMain, FormMain->ktCntSpl->LowerRight()->Pane(), FormMain->tv1);
@@ -113,4 +117,6 @@ void EndProgram() {
     FormErrors = nullptr;
     Form2 = nullptr;
     FormAbout = nullptr;
+    formUpdateInsertion = nullptr;
+    formUpdateIns = nullptr;
 }
