@@ -113,6 +113,7 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), model_(new TStri
     setItemDelegate(new TDrawCellDelegate(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(1); // designed widths are kept, however narrow
     horizontalHeader()->setHighlightSections(false);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

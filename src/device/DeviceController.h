@@ -16,6 +16,8 @@ class TFormProgress;
 class TFormCommon;
 class TformATests;
 class TFormKBDs;
+class TformGPRS;
+class TFormEnNumber;
 class TFormHistory;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
@@ -140,6 +142,10 @@ private:
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
+    void ReadGprs(TformGPRS& page);
+    void WriteGprs(TformGPRS& page);
+    void ReadEngineerNumbers(TFormEnNumber& page);
+    void WriteEngineerNumbers(TFormEnNumber& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
     void ReadHistory(TFormHistory& page);
