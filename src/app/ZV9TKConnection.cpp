@@ -11,6 +11,7 @@
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
 #include "device/DeviceController.h"
+#include "firmware/fUpdateIns.h"
 #include "link/ModemWorker.h"
 #include "link/SerialComm.h"
 #include "link/fDial.h"
@@ -84,7 +85,8 @@ bool TZV9TKFormsController::OpenConnection() {
     TFormConnect dialog(Main);
     dialog.FillPorts();
     LoadConnectSettings(dialog);
-    const bool ok = dialog.Execute();
+    // The reconnect after a firmware update keeps the port and number of the last connect.
+    const bool ok = (formUpdateIns && formUpdateIns->UpdateState == 3) || dialog.Execute();
     // A number typed is remembered whichever button closed the dialog.
     dialog.RememberDialPhone();
     try {

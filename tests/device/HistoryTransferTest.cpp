@@ -240,7 +240,7 @@ TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
     Clock::SetScaleForTests(0.01);
     panel.SetValue("FP", "F0005");
     panel.SetFault("fer0004", Silent());
-    QTimer::singleShot(300, [this] { controller->HistoryRun = false; });
+    QTimer::singleShot(300, &page, [this] { controller->HistoryRun = false; });
     controller->SaveHistoryToFile(page);
     EXPECT_GE(panel.Frames().count("fer0004"), 2);
     EXPECT_EQ(FileBytes(), QByteArray());
