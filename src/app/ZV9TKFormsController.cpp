@@ -4,6 +4,7 @@
 #include "app/fCommon.h"
 #include "app/fIn.h"
 #include "app/fMain.h"
+#include "app/fWays.h"
 #include "device/DeviceController.h"
 #include "device/MsgFile.h"
 #include "link/ComPortWorker.h"
@@ -35,6 +36,7 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     // their position among the pane's children is their index.
     new TFormCommon(Pane);
     new TformATests(Pane);
+    new TformWays(Pane);
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

@@ -15,6 +15,7 @@ class TformIncl;
 class TFormProgress;
 class TFormCommon;
 class TformATests;
+class TformWays;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
 // the panel's firmware version, runs the service commands, moves one settings page at a time
@@ -123,6 +124,13 @@ private:
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
+    void ReadWays(TformWays& page);
+    // Refused as a whole, with a message box and nothing sent, while a used way has no number.
+    void WriteWays(TformWays& page);
+    void ReadWayGroups(TformWays& page);
+    void WritePhones(TformWays& page);
+    void WriteWayChannels(TformWays& page);
+    void WriteWayGroups(TformWays& page);
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);
