@@ -2,12 +2,14 @@
 #include "app/fMain.h"
 #include "base/Exceptions.h"
 #include "platform/DialogService.h"
+#include "uikit/KtGlobals.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyDesktopLook();
+    StartKtCommon();
     try {
         StartProgram();
     } catch (const EBaseError& e) {

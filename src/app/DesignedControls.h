@@ -26,7 +26,7 @@
 //       lbetSIM1Phone = c.AddLabel(gbSim1, QStringLiteral("lbetSIM1Phone"),
 //                                  QStringLiteral("Номер телефона GPRS"));
 //       etSIM1Phone = c.AddEdit(gbSim1, QStringLiteral("etSIM1Phone"), QStringLiteral("*99#"));
-//       etSIM1Phone->setMaxLength(8);
+//       SetDesignedMaxLength(etSIM1Phone, 8);                       // never setMaxLength
 //       etSIM1Phone->setToolTip(c.HintOf(etSIM1Phone));               // only where hints are shown
 //       connect(cb11, &QCheckBox::toggled, this, Guarded([this] { UpdateSim1Edits(); }));
 //       ...

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/Unit2.h"
 #include "app/ZV9TKFormsController.h"
 #include "app/fAbout.h"
 #include "app/fErrors.h"
@@ -76,6 +77,7 @@ void StartProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Zelvan9TK4"));
     Create(FormMain);
     Create(FormErrors);
+    Create(Form2, FormMain);
     Create(FormAbout, FormMain);
 
     AppController =
@@ -97,5 +99,6 @@ void EndProgram() {
         delete windows.takeLast();
     FormMain = nullptr;
     FormErrors = nullptr;
+    Form2 = nullptr;
     FormAbout = nullptr;
 }

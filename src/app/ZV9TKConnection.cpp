@@ -5,6 +5,7 @@
 
 #include "app/StatusBar.h"
 #include "app/fConnect.h"
+#include "app/fGPRS.h"
 #include "app/fMain.h"
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
@@ -80,6 +81,9 @@ void TZV9TKFormsController::ApplyVersionGates() {
         if (QWidget* control =
                 FindPageControl(QString::fromLatin1(gate.page), QString::fromLatin1(gate.control)))
             control->setVisible(ActiveDevice->FirmwareAtLeast(gate.major, gate.minor) != gate.shownBelow);
+    // Whether "only LAN" applies depends on the LAN group just shown or hidden.
+    for (TformIncl* page : Pages())
+        if (auto* gprs = qobject_cast<TformGPRS*>(page)) gprs->ApplyLanMode();
 }
 
 bool TZV9TKFormsController::OpenConnection() {

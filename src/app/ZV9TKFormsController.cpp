@@ -2,7 +2,11 @@
 
 #include "app/fATests.h"
 #include "app/fCommon.h"
+#include "app/fEnNumber.h"
+#include "app/fGPRS.h"
 #include "app/fIn.h"
+#include "app/fKBDs.h"
+#include "app/fLoops.h"
 #include "app/fMain.h"
 #include "app/fWays.h"
 #include "device/DeviceController.h"
@@ -36,7 +40,11 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     // their position among the pane's children is their index.
     new TFormCommon(Pane);
     new TformATests(Pane);
+    new TformGPRS(Pane);
+    new TFormLoops(Pane);
+    new TFormEnNumber(Pane);
     new TformWays(Pane);
+    new TFormKBDs(Pane);
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

@@ -1,5 +1,6 @@
 #include "app/fATests.h"
 
+#include "app/DesignedMaxLength.h"
 #include "app/PageFrame.h"
 #include "base/Convert.h"
 #include "platform/ExceptionGuard.h"
@@ -50,12 +51,13 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
                            QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(16, 128, 673, 96);
     // One paragraph, wrapped to the group's width whatever the desktop font.
-    QLabel* delays = AddLabel(GroupBox3,
-                              QStringLiteral("Событие \"Восстановление 220 V\" формируется, если внешнее питание "
-                                             "восстановилось и держится не менее указанного времени; событие "
-                                             "\"Исчезновение 220 V\" - если внешнее питание отсутствует дольше "
-                                             "этого времени"),
-                              8, 20);
+    QLabel* delays =
+        AddLabel(GroupBox3,
+                 QStringLiteral("Событие \"Восстановление 220 V\" формируется, если внешнее питание "
+                                "восстановилось и держится не менее указанного времени; событие "
+                                "\"Исчезновение 220 V\" - если внешнее питание отсутствует дольше "
+                                "этого времени"),
+                 8, 20);
     delays->setWordWrap(true);
     delays->setFixedWidth(GroupBox3->width() - 16);
     delays->setFixedHeight(delays->heightForWidth(delays->width()));
@@ -63,7 +65,7 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
         c.AddMaskEdit(GroupBox3, QStringLiteral("zadav"), QStringLiteral("!999;1;_"), QStringLiteral("015"));
     const int delayY = std::max(62, delays->y() + delays->height() + 4);
     zadav->setGeometry(8, delayY, 33, 21);
-    zadav->setMaxLength(3);
+    SetDesignedMaxLength(zadav, 3);
     zadav->SetText(c.HintOf(zadav));
     AddLabel(GroupBox3, QStringLiteral("сек."), 48, delayY + 3);
 

@@ -65,10 +65,10 @@ bool IsTextField(const QWidget* widget) {
     return combo && combo->isEditable();
 }
 
-int DecimalOrZero(const QString& text) {
+int DecimalOr(const QString& text, int unparsed) {
     bool ok = false;
     const int value = text.toInt(&ok, 10);
-    return ok ? value : 0;
+    return ok ? value : unparsed;
 }
 
 FileDialogRequest TextFileOpenDialog() {
@@ -450,17 +450,21 @@ bool TFormAppMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-TFirmwareVersion PanelVersionFromStatus(const QString& text) {
+TFirmwareVersion VersionFromText(const QString& text, int unparsed) {
     // "VER 01.004.013": past the tag's word and its first point come the major number, a point
     // and the minor number. A missing point leaves the text as it is at that step.
     QString rest = text.mid(4);
     rest.remove(0, rest.indexOf(u'.') + 1);
     TFirmwareVersion version;
     const qsizetype point = rest.indexOf(u'.');
-    version.Major = DecimalOrZero(rest.left(point < 0 ? 0 : point));
+    version.Major = DecimalOr(rest.left(point < 0 ? 0 : point), unparsed);
     rest.remove(0, point + 1);
-    version.Minor = DecimalOrZero(rest);
+    version.Minor = DecimalOr(rest, unparsed);
     return version;
+}
+
+TFirmwareVersion PanelVersionFromStatus(const QString& text) {
+    return VersionFromText(text, 0);
 }
 
 bool FirmwareUpdateOffered(const TFirmwareVersion& panel, const TFirmwareVersion& image) {

@@ -145,6 +145,9 @@ struct TFirmwareVersion {
     int Major = 0;
     int Minor = 0;
 };
+// The two numbers of a version text in the panel's form (also the embedded image's title); a
+// part that is no decimal number gives `unparsed`.
+TFirmwareVersion VersionFromText(const QString& text, int unparsed);
 // A part that is no decimal number counts as 0.
 TFirmwareVersion PanelVersionFromStatus(const QString& text);
 // The image is newer than the panel, and the panel (4.10 or later) can take an update.

@@ -1,5 +1,6 @@
 #include "app/fCommon.h"
 
+#include "app/DesignedMaxLength.h"
 #include "app/EditKeyFilter.h"
 #include "app/InputController.h"
 #include "app/PageFrame.h"
@@ -55,7 +56,7 @@ TFormCommon::TFormCommon(QWidget* owner) : TformIncl(owner) {
     lbO->move(8, 20);
     etO = c.AddEdit(GroupBox3, QStringLiteral("etO"), QStringLiteral("0050"));
     etO->setGeometry(8, 40, 80, 21);
-    etO->setMaxLength(4);
+    SetDesignedMaxLength(etO, 4);
     etO->setText(c.HintOf(etO));
     // The filter is put on when a key goes down, as every edit of the pages gets its own.
     SetKeyDownHandler(etO, [this] { SetKeyPressFilter(etO, &TInputController::HexKeys); });

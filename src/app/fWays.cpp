@@ -1,5 +1,6 @@
 #include "app/fWays.h"
 
+#include "app/DesignedMaxLength.h"
 #include "app/EditKeyFilter.h"
 #include "app/InputController.h"
 #include "app/PageFrame.h"
@@ -94,6 +95,7 @@ TformWays::TformWays(QWidget* owner) : TformIncl(owner) {
     for (int way = 1; way <= WayCount; ++way) {
         QLineEdit* edit = c.AddEdit(GroupBox2, QStringLiteral("etP%1").arg(way));
         edit->setGeometry(8, RowY(way), 150, 21);
+        SetDesignedMaxLength(edit, 16);
         phones_.at(size_t(way - 1)) = edit;
         // The keys a number takes depend on its way's channel at the moment of typing.
         SetKeyDownHandler(edit, [this, way] { ChooseKeyFilter(way); });

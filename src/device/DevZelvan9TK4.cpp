@@ -1,6 +1,7 @@
 #include "device/DevZelvan9TK4.h"
 
 #include "base/Convert.h"
+#include "platform/Clock.h"
 
 #include <QLocale>
 
@@ -434,13 +435,13 @@ bool TDevZelvan9TK4::ClearHistory() {
 // ---- Raw boot-loader requests
 
 bool TDevZelvan9TK4::RequestBoot(const QString& command, QString& answer, bool log) {
-    return RequestEx(command, answer, kBootTimeoutMs, false, 1, log);
+    return RequestEx(command, answer, int(Clock::Scaled(kBootTimeoutMs)), false, 1, log);
 }
 
 bool TDevZelvan9TK4::RequestErase(const QString& command, QString& answer, bool log) {
-    return RequestEx(command, answer, kEraseTimeoutMs, false, 3, log);
+    return RequestEx(command, answer, int(Clock::Scaled(kEraseTimeoutMs)), false, 3, log);
 }
 
 bool TDevZelvan9TK4::RequestWrite(const QString& command, QString& answer, bool log) {
-    return RequestEx(command, answer, kWriteTimeoutMs, false, 1, log);
+    return RequestEx(command, answer, int(Clock::Scaled(kWriteTimeoutMs)), false, 1, log);
 }

@@ -121,10 +121,10 @@ bool TDevice::RequestEx(const QString& command, QString& answer, int timeoutMs, 
 }
 
 bool TDevice::Exchange(const QString& command, QString& answer, int timeoutMs, bool parse, int tries,
-                       bool log, bool slowCommandTime) {
+                       bool log, bool panelAnswer) {
     answer.clear();
     if (HasLineBreak(command)) return false;
-    const qint64 extra = slowCommandTime ? ExtraTimeMs(command) : 0;
+    const qint64 extra = panelAnswer ? ExtraTimeMs(command) : 0;
     qint64 timeout = timeoutMs;
     bool ok = false;
     for (int attempt = 1; !ok && attempt <= tries; ++attempt) {
@@ -133,7 +133,8 @@ bool TDevice::Exchange(const QString& command, QString& answer, int timeoutMs, b
         ok = Comm->Send(FormatCommand(command));
         if (ok) {
             timeout += extra;
-            ok = Comm->Receive(answer, GetTerminator(), int(timeout));
+            ok = panelAnswer ? Comm->Receive(answer, GetTerminator(), int(timeout))
+                             : Comm->ReceiveAny(answer, {GetTerminator()}, int(timeout));
             if (log) LogDetail(QStringLiteral(">>>>"), answer, kReceivedColor);
         }
         if (ok && parse) answer = ExtractAnswer(answer);

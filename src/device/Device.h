@@ -41,7 +41,10 @@ public:
     virtual bool Request(const QString& command, QString& answer, int timeoutMs, bool parse);
     // A write: succeeds when the terminator came back.
     virtual bool Command(const QString& command);
-    // Request with the caller's number of tries, optional logging and no extra time.
+    // Request with the caller's number of tries, optional logging and no extra time. It serves
+    // the boot loader, which puts its "OK" right after the echoed address on the same line
+    // ("0004OK"): the answer ends at the terminator wherever it stands, so that a well-formed
+    // echo is not held until the time-out.
     virtual bool RequestEx(const QString& command, QString& answer, int timeoutMs, bool parse, int tries,
                            bool log);
     virtual bool WriteHex(const QString& command, int value, int digits, const QString& separator);
@@ -64,8 +67,10 @@ protected:
     TCommunication* Comm;
 
 private:
+    // panelAnswer: the panel's own answer form (extra time for slow commands, the terminator
+    // only at a line start); otherwise the boot loader's (the terminator anywhere).
     bool Exchange(const QString& command, QString& answer, int timeoutMs, bool parse, int tries, bool log,
-                  bool slowCommandTime);
+                  bool panelAnswer);
 };
 
 // Splits text at every character of separators; the end of the text counts as one more

@@ -90,12 +90,15 @@ bool TDeviceController::ReadVersion() {
     return true;
 }
 
-// The minor number is stored first; a number that does not convert keeps what it held.
+// Both numbers are converted before either is stored: the firmware gates must never see the
+// minor number of one answer with the major number of the one before.
 void TDeviceController::StoreVersion(const QString& answer) {
     const QString tag = Device.GetVersionTag();
     const qsizetype tagEnd = answer.indexOf(tag) + tag.size();
-    FirmwareMinor = StrToInt(VersionField(answer, tagEnd, 3));
-    FirmwareMajor = StrToInt(VersionField(answer, tagEnd, 7));
+    const int minor = StrToInt(VersionField(answer, tagEnd, 3));
+    const int major = StrToInt(VersionField(answer, tagEnd, 7));
+    FirmwareMinor = minor;
+    FirmwareMajor = major;
     Host->ShowPanelVersion(answer);
     Device.LogDetail(QStringLiteral("Прочли версию"), answer, kVersionColor);
 }

@@ -16,6 +16,7 @@ class TFormProgress;
 class TFormCommon;
 class TformATests;
 class TformWays;
+class TFormKBDs;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
 // the panel's firmware version, runs the service commands, moves one settings page at a time
@@ -131,6 +132,8 @@ private:
     void WritePhones(TformWays& page);
     void WriteWayChannels(TformWays& page);
     void WriteWayGroups(TformWays& page);
+    void ReadKeypads(TFormKBDs& page);
+    void WriteKeypads(TFormKBDs& page);
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);

@@ -3,6 +3,7 @@
 #include "app/fATests.h"
 #include "app/fCommon.h"
 #include "app/fIn.h"
+#include "app/fKBDs.h"
 #include "app/fWays.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
@@ -12,10 +13,12 @@ void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
     if (auto* ways = qobject_cast<TformWays*>(&page)) return ReadWays(*ways);
+    if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return WriteCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return WriteAutoTests(*autoTests);
     if (auto* ways = qobject_cast<TformWays*>(&page)) return WriteWays(*ways);
+    if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return WriteKeypads(*keypads);
 }

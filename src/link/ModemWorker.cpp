@@ -32,10 +32,22 @@ QString WithCrLf(const QString& command) {
     return command + QStringLiteral("\r\n");
 }
 
+// A modem sends each result code as a line of its own ("\r\nNO CARRIER\r\n"), while the panel
+// puts ">" before every value: so a failure word counts only as a whole line, and a panel value
+// such as an access point "error.apn" or a password "busy1" is never taken for one.
+bool HasResultLine(const QString& text, QLatin1String word) {
+    for (qsizetype from = 0; (from = asciiIndexOf(text, word, from)) >= 0; ++from) {
+        const qsizetype end = from + word.size();
+        const bool lineStart = from == 0 || text[from - 1] == u'\r' || text[from - 1] == u'\n';
+        const bool lineEnd = end == text.size() || text[end] == u'\r' || text[end] == u'\n';
+        if (lineStart && lineEnd) return true;
+    }
+    return false;
+}
+
 bool ContainsAny(const QString& text, const QStringList& list) {
     for (const QString& item : list)
-        if (asciiContains(text, item))
-            return true;
+        if (asciiContains(text, item)) return true;
     return false;
 }
 
@@ -53,7 +65,7 @@ void TModemWorker::StripCR(QString& text) {
 
 void TModemWorker::CheckResultCodes(const QString& text) {
     for (const FailureAnswer& failure : kFailureAnswers) {
-        if (asciiContains(text, QLatin1String(failure.word))) {
+        if (HasResultLine(text, QLatin1String(failure.word))) {
             Connected = false;
             throw TModemException(QString::fromUtf8(failure.message));
         }
@@ -61,7 +73,7 @@ void TModemWorker::CheckResultCodes(const QString& text) {
 }
 
 bool TModemWorker::CheckErrorAnswer(const QString& text) {
-    if (!asciiContains(text, kError)) {
+    if (!HasResultLine(text, kError)) {
         ErrorCount = 0;
         return false;
     }
@@ -76,7 +88,7 @@ bool TModemWorker::ErrorAnswer(const QString& answer, bool ended) {
     // The row counts answers. A poll that has caught nothing yet, or only the first bytes of
     // an answer, is none: letting it break the row would keep a modem that answers every
     // command with "ERROR" from ever reaching the fourth.
-    return (ended || asciiContains(answer, kError)) && CheckErrorAnswer(answer);
+    return (ended || HasResultLine(answer, kError)) && CheckErrorAnswer(answer);
 }
 
 void TModemWorker::Purge() {
@@ -96,14 +108,12 @@ bool TModemWorker::Receive(QString& answer, const QString& terminator, int timeo
     const qint64 start = Clock::NowMs();
     QString chunk;
     while (Clock::NowMs() - start <= timeoutMs) {
-        if (StopFlag)
-            return false;
+        if (StopFlag) return false;
         ReadAll(chunk);
         answer += chunk;
         CheckResultCodes(answer);
         const bool ended = TerminatorEndsAnswer(answer, terminator);
-        if (ErrorAnswer(answer, ended))
-            return false;
+        if (ErrorAnswer(answer, ended)) return false;
         if (ended) {
             StripCR(answer);
             return true;
@@ -112,8 +122,7 @@ bool TModemWorker::Receive(QString& answer, const QString& terminator, int timeo
     }
     // As on the direct line: a terminator without a line break before it still counts, only
     // after the whole time-out.
-    if (!asciiContains(answer, terminator))
-        return false;
+    if (!asciiContains(answer, terminator)) return false;
     StripCR(answer);
     return true;
 }
@@ -123,14 +132,12 @@ bool TModemWorker::ReceiveAny(QString& answer, const QStringList& list, int time
     const qint64 start = Clock::NowMs();
     QString chunk;
     while (Clock::NowMs() - start <= timeoutMs) {
-        if (StopFlag)
-            return false;
+        if (StopFlag) return false;
         ReadAll(chunk);
         answer += chunk; // an item split over two polls is still found, as on the direct line
         CheckResultCodes(answer);
         const bool ended = ContainsAny(answer, list);
-        if (ErrorAnswer(answer, ended))
-            return false;
+        if (ErrorAnswer(answer, ended)) return false;
         if (ended) {
             StripCR(answer);
             return true;
@@ -145,13 +152,10 @@ bool TModemWorker::ReceiveAny(QString& answer, const QStringList& list, int time
 bool TModemWorker::SendAT(const QString& command, const QString& expect, int tries, int timeoutMs) {
     const int scaledMs = int(Clock::Scaled(timeoutMs));
     for (int i = 0; i < tries; ++i) {
-        if (StopFlag)
-            return false;
+        if (StopFlag) return false;
         const bool sent = Send(WithCrLf(command));
-        if (StopFlag)
-            return false;
-        if (sent && WaitFor(expect, scaledMs))
-            return true;
+        if (StopFlag) return false;
+        if (sent && WaitFor(expect, scaledMs)) return true;
     }
     return false;
 }
@@ -168,10 +172,8 @@ bool TModemWorker::SendAndReceive(const QString& command, QString& answer, const
                                   int tries) {
     answer.clear();
     for (int i = 0; i < tries; ++i) {
-        if (StopFlag)
-            return false;
-        if (Send(command) && ReceiveDefault(answer, terminator))
-            return true;
+        if (StopFlag) return false;
+        if (Send(command) && ReceiveDefault(answer, terminator)) return true;
     }
     return false;
 }
@@ -191,8 +193,7 @@ bool TModemWorker::SetBearerService() {
 
 bool TModemWorker::IsRegistered() {
     QString answer;
-    if (!SendAndReceive(QStringLiteral("AT+CREG?\r\n"), answer, QStringLiteral("OK"), 5))
-        return false;
+    if (!SendAndReceive(QStringLiteral("AT+CREG?\r\n"), answer, QStringLiteral("OK"), 5)) return false;
     answer.remove(u' ');
     answer = asciiLower(answer);
     // Mode 0, then stat 1 (home network) or 5 (roaming).
@@ -218,7 +219,14 @@ void TModemWorker::EscapeToCommand() {
 }
 
 void TModemWorker::HangUp() {
-    SendATNoWait(QStringLiteral("ATH"));
+    // The modem may still report the end of the call it had ("NO CARRIER" after "+++"). A send
+    // reads what is pending first and raises on such a result code before it writes anything;
+    // the code has been read by then, so the second send reaches the modem.
+    try {
+        SendATNoWait(QStringLiteral("ATH"));
+    } catch (const TModemException&) {
+        SendATNoWait(QStringLiteral("ATH"));
+    }
 }
 
 void TModemWorker::EndCall(const std::function<void(const QString&)>& logLine) {

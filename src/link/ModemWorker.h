@@ -7,8 +7,9 @@
 // The transport over a GSM data modem on the serial port: the AT dialogue that sets up a data
 // call, and after "CONNECT" the panel protocol over that call. Every text received is watched
 // for the modem's failure answers ("BUSY", "NO CARRIER", ...), which end the link with a
-// TModemException, and for "error", which ends the current receive (the fourth in a row
-// raises). RTS is not keyed per send: the modem wants it up for the whole call.
+// TModemException, and for "ERROR", which ends the current receive (the fourth in a row
+// raises). Each counts only as a line of its own, the way a modem sends its result codes. RTS is not keyed
+// per send: the modem wants it up for the whole call.
 //
 // Waits poll every 20 ms with Delay, which on the user-interface thread handles window
 // messages, so the dialling dialog's "Отмена" stays live while an AT command waits.
@@ -22,7 +23,7 @@ public:
     TModemWorker();
 
     // Collects text until the terminator (see TComPortWorker::Receive). Fails at once when
-    // StopFlag is set or the text holds "error"; raises TModemException on a failure answer.
+    // StopFlag is set or the text holds an "error" line; raises TModemException on a failure answer.
     // On success every CR is removed from the answer.
     bool Receive(QString& answer, const QString& terminator, int timeoutMs) override;
     // Everything received so far, without CR; always true.
@@ -34,10 +35,10 @@ public:
     // "NO CARRIER" between two exchanges must not go unnoticed.
     void Purge() override;
 
-    // Raises TModemException (after clearing Connected) when the text holds a failure answer.
+    // Raises TModemException (after clearing Connected) when a line of the text is a failure answer.
     void CheckResultCodes(const QString& text);
-    // True when the text holds "error"; the fourth such check in a row raises TModemException
-    // (after clearing Connected). A text without "error" resets the count.
+    // True when a line of the text is "error"; the fourth such check in a row raises
+    // TModemException (after clearing Connected). A text without that line resets the count.
     bool CheckErrorAnswer(const QString& text);
     static void StripCR(QString& text);
 
@@ -57,6 +58,7 @@ public:
     // Drops RTS for a second and raises it again for the call; plain sleeps.
     void ResetLine();
     void EscapeToCommand();
+    // Writes "ATH" even when a late failure answer is pending (it is read and dropped).
     void HangUp();
 
     // Ends a call: logs "+++" through logLine, escapes to command mode, logs "ATH" and hangs

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "uikit/KtCommon.h"
+
 #include <QWidget>
 
 class QSplitter;
 class TKtSplitter;
-
-enum TOrientation { orHorizontal, orVertical };
 
 // One pane of a splitter: the controls a window puts into a pane (or the pages it docks there)
 // are children of this widget.

@@ -2,6 +2,7 @@
 
 #include "app/StatusBar.h"
 #include "app/fConnect.h"
+#include "app/fGPRS.h"
 #include "link/SerialComm.h"
 #include "link/fDial.h"
 #include "platform/Clock.h"
@@ -16,26 +17,12 @@ namespace {
 
 const QByteArray kVersion = "GSM-9-TK4 VER 01 004.013";
 
-// The real connection code over the program's pages plus two sample pages with the
-// version-gated controls of pages still to come.
+// The real connection code over the program's own pages.
 class TConnectionController : public TZV9TKFormsController {
 public:
     explicit TConnectionController(TFormMain* main)
         : TZV9TKFormsController(main, main->ktCntSpl->LowerRight()->Pane(), main->tv1, TDeferBuild{}) {
         Build();
-    }
-
-    void CreatePages(QWidget* owner) override {
-        TZV9TKFormsController::CreatePages(owner);
-        auto* kbds = new TSamplePage(Pane, QStringLiteral("FormKBDs"), QStringLiteral("Настройка объектов"));
-        auto* gprs =
-            new TSamplePage(Pane, QStringLiteral("formGPRS"), QStringLiteral("Настройка GPRS и LAN"));
-        for (const char* name : {"lbACIDcode", "cbACIDcode"})
-            kbds->Controls().AddOther(new QLabel(kbds), QString::fromLatin1(name));
-        for (const char* name : {"GroupBox4", "lan", "llan"})
-            gprs->Controls().AddOther(new QLabel(gprs), QString::fromLatin1(name));
-        CurrentPage = Pages().first();
-        ShowCurrent();
     }
 
     using TFormAppMainController::FindPageControl;
@@ -188,11 +175,16 @@ TEST_F(ConnectionTest, VersionGatesFollowThePanelAndOutliveTheConnection) {
     Start();
     const std::pair<const char*, const char*> cases[] = {
         {"004.011", "00011"}, {"004.012", "11011"}, {"004.013", "11100"}, {"005.000", "11100"}};
+    // "Only LAN" chosen: it locks the SIM switches exactly while the LAN group is shown.
+    auto* gprs = qobject_cast<TformGPRS*>(conn->Pages().at(2));
+    ASSERT_TRUE(gprs);
+    gprs->rbLAN3->setChecked(true);
     for (const auto& [version, shown] : cases) {
         panel.SetValue("v", QByteArray("GSM-9-TK4 VER 01 ") + version);
         QueueConnect(panel.PortPath());
         ASSERT_TRUE(conn->Connect()) << version;
         EXPECT_EQ(Gates(), QString::fromLatin1(shown)) << version;
+        EXPECT_EQ(ControlEnabled(gprs->cb11), shown[2] == '0') << version;
         conn->Disconnect();
         EXPECT_EQ(Gates(), QString::fromLatin1(shown)) << version;
     }

@@ -50,7 +50,7 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     StartProgram();
 
     EXPECT_EQ(SplashWindows(), 0);
-    EXPECT_EQ(Names(StartupWindows()).join(u' ').toStdString(), "FormMain FormErrors FormAbout");
+    EXPECT_EQ(Names(StartupWindows()).join(u' ').toStdString(), "FormMain FormErrors Form2 FormAbout");
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zelvan9TK4"));
     ASSERT_NE(FormMain, nullptr);
     EXPECT_EQ(FormMain->windowTitle(),

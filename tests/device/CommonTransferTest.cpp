@@ -100,6 +100,19 @@ TEST_F(CommonTransfer, WriteCommonFrames) {
     }
 }
 
+// The panel's account number goes back to it unchanged, however long, through a settings file.
+TEST_F(CommonTransfer, LongObjectNumberSurvivesReadSaveAndWrite) {
+    panel.SetValue("o", "12345");
+    Read(common);
+    EXPECT_EQ(common.etO->text(), QStringLiteral("12345"));
+    TMemIniFile file(QString{});
+    common.SaveToIni(file);
+    TFormCommon loaded;
+    loaded.LoadFromIni(file);
+    EXPECT_EQ(Write(loaded).value(0), "o=12345");
+    EXPECT_TRUE(Errors().isEmpty());
+}
+
 TEST_F(CommonTransfer, ReadAutoTests) {
     for (const QByteArray& setting :
          QByteArray("AN=3 AH=01:02:03 AM=04:05:06 AA=0A Y=1 PO=101 xx=78").split(' '))

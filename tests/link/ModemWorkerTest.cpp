@@ -63,30 +63,39 @@ TEST_F(ModemFixture, EachFailureAnswerRaisesItsMessageAndDropsTheCall) {
     }
 }
 
-// Over a call, "error" in panel data fails the exchange and the fourth in a row raises; a failure
-// word inside panel data ends the link.
-TEST_F(ModemFixture, ErrorsAndFailureWordsInPanelData) {
+// Over a call, panel values that hold the modem's words are data; only the modem's own result
+// lines count: "ERROR" fails the exchange (the fourth in a row raises), a failure word ends the link.
+TEST_F(ModemFixture, FailureWordsCountOnlyAsTheModemsOwnLines) {
     Call();
     modem.Panel().SetAnswer("v", "VER 01 4.13");
-    modem.Panel().SetAnswer("e", "eRRor 7");
-    modem.Panel().SetAnswer("n", "Line Busy");
+    modem.Panel().SetAnswer("a", "error.apn");
+    modem.Panel().SetAnswer("p", "busy1");
+    modem.Panel().SetAnswer("n", "No Carrier");
     QString answer;
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(Exchange(QStringLiteral("a"), answer));
+        ASSERT_TRUE(Exchange(QStringLiteral("p"), answer));
+        ASSERT_TRUE(Exchange(QStringLiteral("n"), answer));
+    }
+    EXPECT_EQ(answer, QStringLiteral(">No Carrier\nOK\n"));
+    EXPECT_EQ(worker.ErrorCount, 0);
+    EXPECT_TRUE(worker.Connected);
+
+    modem.Panel().SetReply("e", "\r\nERROR\r\n");
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(Exchange(QStringLiteral("e"), answer));
     EXPECT_EQ(worker.ErrorCount, 3);
-    // A clean answer breaks the row.
-    ASSERT_TRUE(Exchange(QStringLiteral("v"), answer));
-    EXPECT_EQ(answer, QStringLiteral(">VER 01 4.13\nOK\n"));
+    ASSERT_TRUE(Exchange(QStringLiteral("v"), answer)); // a clean answer breaks the row
     EXPECT_EQ(worker.ErrorCount, 0);
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(Exchange(QStringLiteral("e"), answer));
-    EXPECT_TRUE(worker.Connected);
     EXPECT_EQ(ModemFailure([&] { Exchange(QStringLiteral("e"), answer); }),
               QStringLiteral("ОШИБКА! Слишком много ошибока от модема!"));
     EXPECT_FALSE(worker.Connected);
 
     worker.Connected = true;
-    EXPECT_EQ(ModemFailure([&] { Exchange(QStringLiteral("n"), answer); }),
+    modem.Panel().SetReply("b", ">1\r\nBUSY\r\n");
+    EXPECT_EQ(ModemFailure([&] { Exchange(QStringLiteral("b"), answer); }),
               QStringLiteral("ОШИБКА! Линия занята(BUSY)!"));
     EXPECT_FALSE(worker.Connected);
 }
@@ -155,6 +164,9 @@ TEST_F(ModemFixture, EndCallEscapesAndHangsUpAndSwallowsALateResultCode) {
     logged.clear();
     EXPECT_NO_THROW(worker.EndCall(log));
     EXPECT_EQ(logged, (QStringList{QStringLiteral("+++"), QStringLiteral("ATH")}));
+    ASSERT_TRUE(modem.WaitForCommands(6, 1000)) << "the hang-up still reaches the modem";
+    EXPECT_EQ(modem.CountOf("ATH"), 2);
+    EXPECT_TRUE(modem.Received().endsWith("+++ATH\r\n"));
     EXPECT_FALSE(worker.Connected);
     EXPECT_TRUE(worker.IsOpen());
 }

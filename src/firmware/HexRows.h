@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// An Intel HEX file as the HEX viewer shows it and the service upload sends it: rows of 16
+// bytes, each labelled with its row number (the byte address divided by 16) in four hex digits,
+// its bytes as the file's own two-digit texts at their offset within the row, an empty text
+// where the file gives no byte.
+struct THexRow {
+    QString Label;
+    QStringList Cells = QStringList(16);
+};
+
+struct THexRows {
+    // The first row is always there, labelled "0000", even when no record fills it.
+    QList<THexRow> Rows;
+    // The end-of-file record was reached; otherwise reading stopped at StopLine (1-based), for
+    // the reason given, and the rows hold only what came before.
+    bool Complete = false;
+    int StopLine = 0;
+    QString StopReason;
+};
+
+// Reads the file's lines (a CR left at a line's end is ignored). Every record's checksum is
+// checked. Data records fill consecutive rows: a record may continue the current row or begin
+// the next one; any other address is a jump, which ends the reading. Extended address records
+// set the 64 KB segment (rows from "1000" on for the second); a file that simply carries on past
+// row "0FFF" from address 0 continues in the next segment as well.
+THexRows ReadHexRows(const QStringList& lines);

@@ -1,0 +1,173 @@
+#include "uikit/KtCanvas.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+#include <QStyle>
+#include <QStyleOption>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+void SetPixelRules(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+} // namespace
+
+TCanvas::TCanvas(QPainter& painter) : painter_(&painter) {
+    SetPixelRules(*painter_);
+}
+
+TCanvas::TCanvas(QImage& image)
+    : ownPainter_(std::make_unique<QPainter>(&image)), painter_(ownPainter_.get()) {
+    SetPixelRules(*painter_);
+}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::PutBlock(int x, int y, int width, int height, TColor color) {
+    if (width <= 0 || height <= 0) return;
+    const QColor c = ToQColor(color);
+    if (c.isValid()) painter_->fillRect(QRect(x, y, width, height), c);
+}
+
+void TCanvas::Line(int x0, int y0, int x1, int y1) {
+    if (Pen.Style == psClear) return;
+    // A wide pen widens the line around its centre, as the desktop's pens do.
+    const int w = std::max(Pen.Width, 1);
+    const int lead = (w - 1) / 2;
+    if (y0 == y1) {
+        const int from = x1 > x0 ? x0 : x1 + 1;
+        PutBlock(from - lead, y0 - lead, std::abs(x1 - x0) + w - 1, w, Pen.Color);
+        return;
+    }
+    if (x0 == x1) {
+        const int from = y1 > y0 ? y0 : y1 + 1;
+        PutBlock(x0 - lead, from - lead, w, std::abs(y1 - y0) + w - 1, Pen.Color);
+        return;
+    }
+    // Bresenham's walk, stopping one step short of the end.
+    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    int x = x0, y = y0;
+    while (x != x1 || y != y1) {
+        PutBlock(x - lead, y - lead, w, w, Pen.Color);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    PutBlock(x, y, 1, 1, color);
+}
+
+void TCanvas::Rectangle(const TRect& r) {
+    if (Pen.Style == psClear) {
+        if (Brush.Style == bsSolid) PutBlock(r.Left, r.Top, r.Width() - 1, r.Height() - 1, Brush.Color);
+        return;
+    }
+    if (Brush.Style == bsSolid) PutBlock(r.Left + 1, r.Top + 1, r.Width() - 2, r.Height() - 2, Brush.Color);
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    PutBlock(r.Left, r.Top, r.Width(), 1, Pen.Color);
+    PutBlock(r.Left, r.Bottom - 1, r.Width(), 1, Pen.Color);
+    PutBlock(r.Left, r.Top, 1, r.Height(), Pen.Color);
+    PutBlock(r.Right - 1, r.Top, 1, r.Height(), Pen.Color);
+}
+
+void TCanvas::FillRect(const TRect& r) {
+    if (Brush.Style == bsSolid) PutBlock(r.Left, r.Top, r.Width(), r.Height(), Brush.Color);
+}
+
+void TCanvas::Polygon(const QPolygon& points) {
+    const QColor fill = Brush.Style == bsSolid ? ToQColor(Brush.Color) : QColor();
+    const QColor line = Pen.Style == psSolid ? ToQColor(Pen.Color) : QColor();
+    painter_->save();
+    painter_->setPen(line.isValid() ? QPen(line, 0) : QPen(Qt::NoPen));
+    painter_->setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+    painter_->drawPolygon(points);
+    painter_->restore();
+}
+
+void TCanvas::Draw(int x, int y, const QImage& image) {
+    painter_->drawImage(QPoint(x, y), image);
+}
+
+void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
+    painter_->drawImage(r.ToQRect(), image);
+}
+
+void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
+    painter_->save();
+    painter_->setClipRect(clip.ToQRect(), Qt::IntersectClip);
+    FillRect(clip);
+    if (!text.isEmpty()) {
+        painter_->setFont(Font);
+        painter_->setPen(ToQColor(FontColor));
+        const QFontMetrics metrics(Font);
+        const int left = TextAlign == taCenter ? x - metrics.horizontalAdvance(text) / 2 : x;
+        painter_->drawText(QPoint(left, y + metrics.ascent()), text);
+    }
+    painter_->restore();
+}
+
+int TCanvas::TextWidth(const QString& text) const {
+    return QFontMetrics(Font).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString&) const {
+    return QFontMetrics(Font).height();
+}
+
+void TCanvas::ExcludeClipRect(const TRect& r) {
+    const QRegion drawable = painter_->hasClipping() ? painter_->clipRegion() : QRegion(painter_->window());
+    painter_->setClipRegion(drawable.subtracted(QRegion(r.ToQRect())));
+}
+
+void TCanvas::RemoveClip() {
+    painter_->setClipping(false);
+}
+
+void TCanvas::DrawThemeElement(TThemeElement element, const TRect& r) {
+    QStyle* style = QApplication::style();
+    if (element == teGroupBarBackground) {
+        // The style's tool bar face is its nearest to a task pane's shaded background.
+        QStyleOptionToolBar option;
+        option.rect = r.ToQRect();
+        option.palette = QApplication::palette();
+        option.state = QStyle::State_Enabled | QStyle::State_Horizontal;
+        style->drawControl(QStyle::CE_ToolBar, &option, painter_);
+        return;
+    }
+    // A chunk is the filled part of a progress bar: the style's bar contents at full value.
+    QStyleOptionProgressBar option;
+    option.rect = r.ToQRect();
+    option.palette = QApplication::palette();
+    option.minimum = 0;
+    option.maximum = 100;
+    option.progress = 100;
+    option.state = QStyle::State_Enabled;
+    if (element == teProgressChunk) option.state |= QStyle::State_Horizontal;
+    style->drawControl(QStyle::CE_ProgressBarContents, &option, painter_);
+}
+
+void TCanvas::DrawWidgetBackground(QWidget* widget, int x, int y) {
+    painter_->save();
+    painter_->translate(x, y);
+    painter_->setClipRect(QRect(0, 0, widget->width(), widget->height()), Qt::IntersectClip);
+    widget->render(painter_, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    painter_->restore();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "base/Color.h"
+#include "uikit/KtRect.h"
+
+#include <QFont>
+#include <QString>
+#include <memory>
+
+class QImage;
+class QPainter;
+class QPolygon;
+class QWidget;
+
+enum TPenStyle { psSolid, psClear };
+enum TBrushStyle { bsSolid, bsClear };
+// Where the x of a text output lies: at the text's left edge or its middle; y is always its top.
+enum TTextAlign { taLeft, taCenter };
+
+// Elements of the desktop style that kit controls draw when themes are on.
+enum TThemeElement { teGroupBarBackground, teProgressChunk, teProgressChunkVertical };
+
+// The surface every kit routine draws on, with a pen, a brush and a font like the classic
+// desktop's canvas, and its pixel rules: nothing is antialiased, a line leaves out its end point,
+// a rectangle drawn with a pen is outlined on its columns Left..Right-1 and rows Top..Bottom-1,
+// and one drawn without a pen fills everything but its right column and bottom row. Colours are
+// kept as the caller gave them (system colours included) and resolved only when a pixel is set.
+//
+// Every QPainter call of the kit sits in this class, so the pixel rules live in one place. A
+// canvas either works on a painter opened by someone else (a widget's paint event) or opens its
+// own on an off-screen bitmap.
+class TCanvas {
+public:
+    explicit TCanvas(QPainter& painter);
+    explicit TCanvas(QImage& image);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    struct TPen {
+        TColor Color = clBlack;
+        int Width = 1;
+        TPenStyle Style = psSolid;
+    } Pen;
+    struct TBrush {
+        TColor Color = clWhite;
+        TBrushStyle Style = bsSolid;
+    } Brush;
+    QFont Font;
+    TColor FontColor = clBlack;
+    TTextAlign TextAlign = taLeft;
+
+    // A line in the pen from (x0, y0) towards (x1, y1), without the end point.
+    void Line(int x0, int y0, int x1, int y1);
+    void SetPixel(int x, int y, TColor color);
+    // Outline in the pen and inside in the brush, by the pixel rules above.
+    void Rectangle(const TRect& r);
+    // The whole rectangle in the brush (nothing with a clear brush).
+    void FillRect(const TRect& r);
+    // The polygon's inside in the brush, its outline in the pen.
+    void Polygon(const QPolygon& points);
+
+    void Draw(int x, int y, const QImage& image);
+    // The image scaled to the rectangle, pixel for pixel (no smoothing).
+    void StretchDraw(const TRect& r, const QImage& image);
+
+    // A text at (x, y) by TextAlign, clipped to Clip; with a solid brush Clip is filled first.
+    void TextRect(const TRect& clip, int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+
+    // Takes the rectangle out of what may be drawn on, until RemoveClip makes the whole surface
+    // drawable again.
+    void ExcludeClipRect(const TRect& r);
+    void RemoveClip();
+
+    // The desktop style's picture of an element over the rectangle.
+    void DrawThemeElement(TThemeElement element, const TRect& r);
+
+    // Paints what a widget paints of itself, without its children, with the widget's top-left
+    // corner at (x, y) of this surface and clipped to the widget's size.
+    void DrawWidgetBackground(QWidget* widget, int x, int y);
+
+private:
+    void PutBlock(int x, int y, int width, int height, TColor color);
+
+    std::unique_ptr<QPainter> ownPainter_;
+    QPainter* painter_;
+};
