@@ -16,10 +16,6 @@ namespace {
 // A tree node keeps the position of its page among the pane's children.
 constexpr int kPageIndexRole = Qt::UserRole;
 
-QString CurrentIniName() {
-    return AppFolder() + QStringLiteral("current.ini");
-}
-
 // A widget shown by the program (not merely one that would appear with its parent).
 bool ExplicitlyShown(const QWidget* widget) {
     return widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && !widget->isHidden();
@@ -77,8 +73,7 @@ void TFormsController::DockPage(TformIncl* page) {
         layout = new QGridLayout(Pane);
         layout->setContentsMargins(0, 0, 0, 0);
     }
-    if (layout->indexOf(page) < 0)
-        layout->addWidget(page, 0, 0);
+    if (layout->indexOf(page) < 0) layout->addWidget(page, 0, 0);
     page->setVisible(shown);
 }
 

@@ -6,6 +6,7 @@
 #include "app/StatusBar.h"
 #include "app/fConnect.h"
 #include "app/fGPRS.h"
+#include "app/fHistory.h"
 #include "app/fMain.h"
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
@@ -20,10 +21,6 @@
 #include <QScopeGuard>
 
 namespace {
-
-QString CurrentIniName() {
-    return AppFolder() + QStringLiteral("current.ini");
-}
 
 // The page buttons that need a panel to talk to.
 struct TPageControls {
@@ -72,6 +69,9 @@ void TZV9TKFormsController::SetConnected(bool connected) {
         for (const char* name : group.controls)
             if (QWidget* button = FindPageControl(QString::fromLatin1(group.page), QString::fromLatin1(name)))
                 SetCommandEnabled(button, connected);
+    // The records downloaded belong to the panel of this connection.
+    if (!connected)
+        if (TFormHistory* history = HistoryPage()) history->ClearCache();
     // After a disconnect the settings keep the shape of the last panel's firmware.
     if (ActiveDevice) ApplyVersionGates();
 }

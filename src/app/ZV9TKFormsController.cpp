@@ -4,6 +4,7 @@
 #include "app/fCommon.h"
 #include "app/fEnNumber.h"
 #include "app/fGPRS.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fKBDs.h"
 #include "app/fLoops.h"
@@ -43,8 +44,10 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     new TformGPRS(Pane);
     new TFormLoops(Pane);
     new TFormEnNumber(Pane);
-    new TformWays(Pane);
+    auto* ways = new TformWays(Pane);
     new TFormKBDs(Pane);
+    auto* history = new TFormHistory(Pane);
+    history->WayNames = [ways](int way) { return ways->WayChannelName(way); };
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

@@ -7,6 +7,7 @@
 class TComPortWorker;
 class TDeviceController;
 class TFormConnect;
+class TFormHistory;
 class TFormMain;
 class TModemWorker;
 
@@ -64,6 +65,19 @@ public:
     // The goodbye (the panel restarts and starts), then a new connect with the dialog.
     void RestartPanel();
 
+    // The history commands of the history page, run like the service commands. The erase
+    // tells whether the panel erased its history, so that the page keeps what it shows when
+    // it did not.
+    bool ClearPanelHistory();
+    void StartHistoryToFile();
+    void HistoryPageBack();
+    void HistoryPageForward();
+    // Stops a running "История.txt" download at its next record; it runs while the user
+    // interface is locked, so it neither locks nor waits.
+    void StopHistoryToFile();
+    // The history page; nullptr while it does not exist.
+    TFormHistory* HistoryPage() const;
+
 protected:
     // For a derived controller with pages of its own: it runs Build() itself at the end of its
     // constructor, so that its CreatePages is the one called.
@@ -84,6 +98,7 @@ private:
     bool StartDevice(bool dialled);
     void ApplyVersionGates();
     void RunServiceCommand(void (TDeviceController::*command)());
+    void RunHistoryCommand(void (TDeviceController::*command)(TFormHistory&));
 };
 
 // The one application controller, set by the program block; cleared when it is freed.

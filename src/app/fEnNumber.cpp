@@ -1,5 +1,6 @@
 #include "app/fEnNumber.h"
 
+#include "app/DesignedMaxLength.h"
 #include "app/EditKeyFilter.h"
 #include "app/InputController.h"
 #include "app/PageFrame.h"
@@ -37,6 +38,7 @@ TFormEnNumber::TFormEnNumber(QWidget* owner) : TformIncl(owner) {
         label->adjustSize();
         QLineEdit* edit = c.AddEdit(GroupBox2, QStringLiteral("etN%1").arg(n));
         edit->setGeometry(80, y, 200, 21);
+        SetDesignedMaxLength(edit, 30);
         // Only "+", digits and Backspace; the filter goes on when a key goes down.
         SetKeyDownHandler(edit, [edit] { SetKeyPressFilter(edit, &TInputController::PhoneKeys); });
         *labels[n - 1] = label;

@@ -1,5 +1,6 @@
 #include "app/fGPRS.h"
 
+#include "app/DesignedMaxLength.h"
 #include "app/EditKeyFilter.h"
 #include "app/InputController.h"
 #include "app/PageFrame.h"
@@ -66,16 +67,18 @@ TformGPRS::TformGPRS(QWidget* owner) : TformIncl(owner) {
     lbM1 = c.AddLabel(GroupBox2, QStringLiteral("lbM1"), QStringLiteral("минут"));
     lbM1->move(kEditX + 126, 22);
     lbM1->adjustSize();
-    etSIM1IP = AddEditRow(GroupBox2, lbetSIM1IP, QStringLiteral("lbetSIM1IP"),
-                          QStringLiteral("IP адрес сервера"), QStringLiteral("etSIM1IP"), kServerAddress, 46);
+    etSIM1IP =
+        AddEditRow(GroupBox2, lbetSIM1IP, QStringLiteral("lbetSIM1IP"), QStringLiteral("IP адрес сервера"),
+                   QStringLiteral("etSIM1IP"), kServerAddress, 46, 16);
     UseKeyFilter(etSIM1IP, &TInputController::IpKeys);
     etSIM1Port =
         AddEditRow(GroupBox2, lbetSIM1Port, QStringLiteral("lbetSIM1Port"), QStringLiteral("Порт сервера"),
-                   QStringLiteral("etSIM1Port"), QStringLiteral("3058"), 46 + kRowHeight);
+                   QStringLiteral("etSIM1Port"), QStringLiteral("3058"), 46 + kRowHeight, 5);
     UseKeyFilter(etSIM1Port, &TInputController::DigitsOnly);
-    etSIM1SPSWD = AddEditRow(GroupBox2, lbetSIM1SPSWD, QStringLiteral("lbetSIM1SPSWD"),
-                             QStringLiteral("Пароль для идентификации через GPRS"),
-                             QStringLiteral("etSIM1SPSWD"), QStringLiteral("DunePike"), 46 + 2 * kRowHeight);
+    etSIM1SPSWD =
+        AddEditRow(GroupBox2, lbetSIM1SPSWD, QStringLiteral("lbetSIM1SPSWD"),
+                   QStringLiteral("Пароль для идентификации через GPRS"), QStringLiteral("etSIM1SPSWD"),
+                   QStringLiteral("DunePike"), 46 + 2 * kRowHeight, 16);
     UseKeyFilter(etSIM1SPSWD, &TInputController::AlnumKeys);
     lan = c.AddCheckBox(GroupBox2, QStringLiteral("lan"), QString(), QStringLiteral("false"));
     llan = PlaceSwitch(lan, c.AddLabel(GroupBox2, QStringLiteral("llan"), QStringLiteral("LAN-online")),
@@ -95,16 +98,16 @@ TformGPRS::TformGPRS(QWidget* owner) : TformIncl(owner) {
         kLabelX, 22);
     etSIM1Phone = AddEditRow(GroupBox3, lbetSIM1Phone, QStringLiteral("lbetSIM1Phone"),
                              QStringLiteral("Номер телефона GPRS"), QStringLiteral("etSIM1Phone"),
-                             QStringLiteral("*99#"), 46);
+                             QStringLiteral("*99#"), 46, 8);
     etSIM1ADDR = AddEditRow(GroupBox3, lbetSIM1ADDR, QStringLiteral("lbetSIM1ADDR"),
                             QStringLiteral("Точка доступа GPRS"), QStringLiteral("etSIM1ADDR"), kAccessPoint,
-                            46 + kRowHeight);
+                            46 + kRowHeight, 32);
     etSIM1LOGIN = AddEditRow(GroupBox3, lbetSIM1LOGIN, QStringLiteral("lbetSIM1LOGIN"),
                              QStringLiteral("Имя пользователя GPRS"), QStringLiteral("etSIM1LOGIN"),
-                             QStringLiteral("qzv"), 46 + 2 * kRowHeight);
+                             QStringLiteral("qzv"), 46 + 2 * kRowHeight, 16);
     etSIM1PSWD = AddEditRow(GroupBox3, lbetSIM1PSWD, QStringLiteral("lbetSIM1PSWD"),
                             QStringLiteral("Пароль пользователя GPRS"), QStringLiteral("etSIM1PSWD"),
-                            QStringLiteral("qzv"), 46 + 3 * kRowHeight);
+                            QStringLiteral("qzv"), 46 + 3 * kRowHeight, 16);
 
     GroupBox5 =
         c.AddOther(PlainFont(new QGroupBox(QStringLiteral("SIM 2"), GroupBox1)), QStringLiteral("GroupBox5"));
@@ -116,16 +119,16 @@ TformGPRS::TformGPRS(QWidget* owner) : TformIncl(owner) {
         kLabelX, 22);
     etSIM2Phone = AddEditRow(GroupBox5, lbetSIM2Phone, QStringLiteral("lbetSIM2Phone"),
                              QStringLiteral("Номер телефона GPRS"), QStringLiteral("etSIM2Phone"),
-                             QStringLiteral("*99#"), 46);
+                             QStringLiteral("*99#"), 46, 8);
     etSIM2Addr = AddEditRow(GroupBox5, lbetSIM2Addr, QStringLiteral("lbetSIM2Addr"),
                             QStringLiteral("Точка доступа GPRS"), QStringLiteral("etSIM2Addr"), kAccessPoint,
-                            46 + kRowHeight);
+                            46 + kRowHeight, 32);
     etSIM2Login = AddEditRow(GroupBox5, lbetSIM2Login, QStringLiteral("lbetSIM2Login"),
                              QStringLiteral("Имя пользователя GPRS"), QStringLiteral("etSIM2Login"),
-                             QStringLiteral("qzv"), 46 + 2 * kRowHeight);
+                             QStringLiteral("qzv"), 46 + 2 * kRowHeight, 16);
     etSIM2Pswd = AddEditRow(GroupBox5, lbetSIM2Pswd, QStringLiteral("lbetSIM2Pswd"),
                             QStringLiteral("Пароль пользователя GPRS"), QStringLiteral("etSIM2Pswd"),
-                            QStringLiteral("qzv"), 46 + 3 * kRowHeight);
+                            QStringLiteral("qzv"), 46 + 3 * kRowHeight, 16);
     for (QLineEdit* edit : {etSIM1ADDR, etSIM1LOGIN, etSIM1PSWD, etSIM2Addr, etSIM2Login, etSIM2Pswd})
         UseKeyFilter(edit, &TInputController::NoCyrillicKeys);
     // Designed off: no SIM card is switched on for GPRS.
@@ -157,14 +160,15 @@ TformGPRS::TformGPRS(QWidget* owner) : TformIncl(owner) {
 }
 
 QLineEdit* TformGPRS::AddEditRow(QWidget* parent, QLabel*& label, const QString& labelName,
-                                 const QString& caption, const QString& editName, const QString& hint,
-                                 int y) {
+                                 const QString& caption, const QString& editName, const QString& hint, int y,
+                                 int maxLength) {
     auto& c = Controls();
     label = c.AddLabel(parent, labelName, caption);
     label->move(kLabelX, y + 3);
     label->adjustSize();
     QLineEdit* edit = c.AddEdit(parent, editName, hint);
     edit->setGeometry(kEditX, y, kEditWidth, 21);
+    SetDesignedMaxLength(edit, maxLength);
     edit->setText(hint);
     edit->setToolTip(hint); // the page shows each edit's default as its hint
     return edit;

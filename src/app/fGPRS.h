@@ -88,7 +88,7 @@ public:
 
 private:
     QLineEdit* AddEditRow(QWidget* parent, QLabel*& label, const QString& labelName, const QString& caption,
-                          const QString& editName, const QString& hint, int y);
+                          const QString& editName, const QString& hint, int y, int maxLength);
     QList<QWidget*> Sim1Edits() const;
     QList<QWidget*> Sim2Edits() const;
     QList<QWidget*> Sim1Labels() const;

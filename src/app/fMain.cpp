@@ -66,7 +66,7 @@ TFormMain::TFormMain(QWidget* parent)
     setWindowTitle(QStringLiteral("Программа настройки ЗЕЛВАН GSM-9-TK4 v.") +
                    ProgramVersion(QCoreApplication::applicationFilePath()));
     PlaceProgressBar();
-    const TMemIniFile ini(AppFolder() + QStringLiteral("current.ini"));
+    const TMemIniFile ini(CurrentIniName());
     if (ini.ReadString(QStringLiteral("Update"), QStringLiteral("UpdatePanelVersion"), QString()) ==
         QLatin1String(kServiceWord)) {
         mnuUpdate->setVisible(true);

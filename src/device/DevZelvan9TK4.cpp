@@ -425,7 +425,9 @@ bool TDevZelvan9TK4::GetHistoryPointer(quint16& index) {
 }
 
 bool TDevZelvan9TK4::GetHistoryRecord(int index, QString& record) {
-    return Request(QStringLiteral("fer") + IntToHex(index, 4), record, kHistoryRecordTimeoutMs, true);
+    // A history download waits this long for every record the panel does not answer.
+    return Request(QStringLiteral("fer") + IntToHex(index, 4), record,
+                   int(Clock::Scaled(kHistoryRecordTimeoutMs)), true);
 }
 
 bool TDevZelvan9TK4::ClearHistory() {

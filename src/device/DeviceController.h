@@ -17,6 +17,9 @@ class TFormCommon;
 class TformATests;
 class TformWays;
 class TFormKBDs;
+class TformGPRS;
+class TFormEnNumber;
+class TFormHistory;
 
 // The one object through which the configurator talks to a connected panel: it reads and checks
 // the panel's firmware version, runs the service commands, moves one settings page at a time
@@ -64,6 +67,21 @@ public:
     void RestartPanel(); // "rb", with the wait cursor
     void SyncClock();    // the panel's clock := the PC's local date and time
     void CheckOutputs(); // "dc"
+
+    // The panel's event history (a ring of records with a 16-bit index, "FP" the next one it
+    // will write), into the history page's grid and record cache. Records already in the cache
+    // cost no frame. The paging operations run in a progress window of their own; before the
+    // first history read of a connection they read nothing.
+    void HistoryBack(TFormHistory& page);
+    void HistoryForward(TFormHistory& page);
+    // Records first .. last-1 (16-bit, crossing the end of the ring), the oldest in grid row 32.
+    bool ReadHistoryRange(TFormHistory& page, quint16 first, quint16 last);
+    // Every record from the newest down to index 0 into "История.txt" in the current folder,
+    // two lines each, until the history page's "Finish" clears HistoryRun. Throws EBaseError
+    // when the file cannot be written; the lines gathered so far are written all the same.
+    void SaveHistoryToFile(TFormHistory& page);
+    // "FH"; true when the panel acknowledged the erase.
+    bool ClearHistory();
 
     // The boot loader's raw requests: the answer is the raw received text; frame and answer are
     // logged only when log is set. They touch neither the timer, the progress window nor the
@@ -125,6 +143,10 @@ private:
     void WriteCommon(TFormCommon& page);
     void ReadAutoTests(TformATests& page);
     void WriteAutoTests(TformATests& page);
+    void ReadGprs(TformGPRS& page);
+    void WriteGprs(TformGPRS& page);
+    void ReadEngineerNumbers(TFormEnNumber& page);
+    void WriteEngineerNumbers(TFormEnNumber& page);
     void ReadWays(TformWays& page);
     // Refused as a whole, with a message box and nothing sent, while a used way has no number.
     void WriteWays(TformWays& page);
@@ -134,6 +156,12 @@ private:
     void WriteWayGroups(TformWays& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
+    void ReadHistory(TFormHistory& page);
+    // Up to three tries at one record; true with a record of exactly 39 characters.
+    bool FetchHistoryRecord(quint16 index, QString& record);
+    void Paging(TFormHistory& page, quint8 mode, quint16 first);
+    // Handles pending window messages; throws TStopException once "Отмена" was pressed.
+    void CheckCancel();
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);

@@ -2,6 +2,9 @@
 
 #include "app/fATests.h"
 #include "app/fCommon.h"
+#include "app/fEnNumber.h"
+#include "app/fGPRS.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fKBDs.h"
 #include "app/fWays.h"
@@ -12,13 +15,18 @@
 void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
+    if (auto* gprs = qobject_cast<TformGPRS*>(&page)) return ReadGprs(*gprs);
+    if (auto* numbers = qobject_cast<TFormEnNumber*>(&page)) return ReadEngineerNumbers(*numbers);
     if (auto* ways = qobject_cast<TformWays*>(&page)) return ReadWays(*ways);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
+    if (auto* history = qobject_cast<TFormHistory*>(&page)) return ReadHistory(*history);
 }
 
 void TDeviceController::DispatchWrite(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return WriteCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return WriteAutoTests(*autoTests);
+    if (auto* gprs = qobject_cast<TformGPRS*>(&page)) return WriteGprs(*gprs);
+    if (auto* numbers = qobject_cast<TFormEnNumber*>(&page)) return WriteEngineerNumbers(*numbers);
     if (auto* ways = qobject_cast<TformWays*>(&page)) return WriteWays(*ways);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return WriteKeypads(*keypads);
 }

@@ -6,13 +6,14 @@
 #include "platform/SerialBackend.h"
 
 #include <QFile>
+#include <algorithm>
 #include <array>
 
 using namespace SerialErr;
 
 namespace {
 
-constexpr std::array<quint32, 15> kBaudValues = {110,   300,   600,   1200,   2400,   4800,   9600,  14400,
+constexpr std::array<quint32, 15> kBaudValues = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,
                                                  19200, 38400, 56000, 57600, 115200, 128000, 256000};
 
 quint16 ClampQueueSize(quint16 size) {
@@ -28,22 +29,19 @@ int MsUntilPast(qint64 start, int timeoutMs) {
 // --- settings objects -------------------------------------------------------------------------
 
 void TCommDataControl::SetDataBits(TDataBits value) {
-    if (value == dataBits_)
-        return;
+    if (value == dataBits_) return;
     dataBits_ = value;
     owner_.ApplyCommState();
 }
 
 void TCommDataControl::SetParity(TParity value) {
-    if (value == parity_)
-        return;
+    if (value == parity_) return;
     parity_ = value;
     owner_.ApplyCommState();
 }
 
 void TCommDataControl::SetStopBits(TStopBits value) {
-    if (value == stopBits_)
-        return;
+    if (value == stopBits_) return;
     stopBits_ = value;
     owner_.ApplyCommState();
 }
@@ -57,16 +55,14 @@ void TCommDataControl::Assign(const TCommDataControl& source) {
 
 void TCommBuffers::SetInputSize(quint16 value) {
     value = ClampQueueSize(value);
-    if (value == inputSize_)
-        return;
+    if (value == inputSize_) return;
     inputSize_ = value;
     owner_.ApplyBuffers();
 }
 
 void TCommBuffers::SetOutputSize(quint16 value) {
     value = ClampQueueSize(value);
-    if (value == outputSize_)
-        return;
+    if (value == outputSize_) return;
     outputSize_ = value;
     owner_.ApplyBuffers();
 }
@@ -80,15 +76,13 @@ void TCommBuffers::Assign(const TCommBuffers& source) {
 }
 
 void TCommEventChars::SetXonChar(unsigned char value) {
-    if (value == xonChar_)
-        return;
+    if (value == xonChar_) return;
     xonChar_ = value;
     owner_.ApplyCommState();
 }
 
 void TCommEventChars::SetXoffChar(unsigned char value) {
-    if (value == xoffChar_)
-        return;
+    if (value == xoffChar_) return;
     xoffChar_ = value;
     owner_.ApplyCommState();
 }
@@ -96,6 +90,9 @@ void TCommEventChars::SetXoffChar(unsigned char value) {
 void TCommEventChars::Assign(const TCommEventChars& source) {
     xonChar_ = source.xonChar_;
     xoffChar_ = source.xoffChar_;
+    errorChar_ = source.errorChar_;
+    eofChar_ = source.eofChar_;
+    eventChar_ = source.eventChar_;
     owner_.ApplyCommState();
 }
 
@@ -109,84 +106,77 @@ TCustomComm::TCustomComm(std::unique_ptr<SerialBackend> backend) : backend_(std:
 TCustomComm::~TCustomComm() = default;
 
 void TCustomComm::SetBaudRate(TBaudRate value) {
-    if (value == baudRate_)
-        return;
+    if (value == baudRate_) return;
     baudRate_ = value;
-    if (value != brCustom)
-        baudValue_ = kBaudValues[value];
+    if (value != brCustom) baudValue_ = kBaudValues[value];
     ApplyCommState();
 }
 
 void TCustomComm::SetBaudValue(quint32 value) {
-    if (value == baudValue_)
-        return;
+    if (value == baudValue_) return;
     baudValue_ = value;
     baudRate_ = brCustom;
     ApplyCommState();
 }
 
 void TCustomComm::SetDeviceName(const QString& value) {
-    if (!Opened())
-        deviceName_ = value;
+    if (!Opened()) deviceName_ = value;
 }
 
 void TCustomComm::SetFlowControl(TFlowControl value) {
-    if (value == flowControl_)
-        return;
+    if (value == flowControl_) return;
     flowControl_ = value;
     DeriveLineControl();
     ApplyCommState();
 }
 
 void TCustomComm::SetRTSSettings(TRTSSettings value) {
-    if (value == rtsSettings_)
-        return;
+    if (value == rtsSettings_) return;
     rtsSettings_ = value;
     flowControl_ = fcCustom;
     ApplyCommState();
 }
 
 void TCustomComm::SetDTRSettings(TDTRSettings value) {
-    if (value == dtrSettings_)
-        return;
+    if (value == dtrSettings_) return;
     dtrSettings_ = value;
     flowControl_ = fcCustom;
     ApplyCommState();
 }
 
 void TCustomComm::SetXOnXOffSettings(TXOnXOffSettings value) {
-    if (value == xonXoffSettings_)
-        return;
+    if (value == xonXoffSettings_) return;
     xonXoffSettings_ = value;
     flowControl_ = fcCustom;
     ApplyCommState();
 }
 
 void TCustomComm::SetOptions(TCommOptions value) {
-    if (value == options_)
-        return;
+    if (value == options_) return;
     options_ = value;
     DeriveLineControl();
     ApplyCommState();
 }
 
 void TCustomComm::DeriveLineControl() {
-    if (flowControl_ == fcCustom)
-        return;
+    if (flowControl_ == fcCustom) return;
     rtsSettings_ = dtrSettings_ = xonXoffSettings_ = 0;
     switch (flowControl_) {
-    case fcRtsCts: rtsSettings_ = fsCTSOut | fsRTSHandshake; break;
+    case fcRtsCts:
+        rtsSettings_ = fsCTSOut | fsRTSHandshake;
+        break;
     case fcDtrDsr:
         dtrSettings_ = fsDSROut;
         rtsSettings_ = fsRTSEnabled;
         break;
-    case fcSoftware: xonXoffSettings_ = fsInX | fsOutX; break;
-    default: break;
+    case fcSoftware:
+        xonXoffSettings_ = fsInX | fsOutX;
+        break;
+    default:
+        break;
     }
-    if (flowControl_ != fcNone)
-        dtrSettings_ |= fsDTREnabled;
-    if (options_ & coLeaveDTROpen)
-        dtrSettings_ = (dtrSettings_ | fsDTREnabled) & ~fsDTRHandshake;
+    if (flowControl_ != fcNone) dtrSettings_ |= fsDTREnabled;
+    if (options_ & coLeaveDTROpen) dtrSettings_ = (dtrSettings_ | fsDTREnabled) & ~fsDTRHandshake;
 }
 
 SerialLineSettings TCustomComm::LineSettings() const {
@@ -196,6 +186,8 @@ SerialLineSettings TCustomComm::LineSettings() const {
     s.parity = SerialParity(Parity());
     s.stopBits = SerialStopBits(StopBits());
     s.parityCheck = options_ & coParityCheck;
+    s.dsrSensitivity = options_ & coDSRSensitivity;
+    s.errorCharReplacement = options_ & coErrorChar;
     s.rtsCtsFlow = (rtsSettings_ & fsCTSOut) || (rtsSettings_ & fsRTSHandshake);
     s.dsrOutFlow = dtrSettings_ & fsDSROut;
     s.dtrHandshake = dtrSettings_ & fsDTRHandshake;
@@ -209,22 +201,20 @@ SerialLineSettings TCustomComm::LineSettings() const {
 }
 
 void TCustomComm::ApplyCommState() {
-    if (!Opened())
-        return;
+    if (!Opened()) return;
     if (const SysStatus st = backend_->Apply(LineSettings()); !st.ok())
         RaiseDeviceSystemError(sMsgCommState, ErrCommState, st.call, st.error);
 }
 
 void TCustomComm::ApplyBuffers() {
-    if (!Opened())
-        return;
+    if (!Opened()) return;
     if (const SysStatus st = backend_->Purge(true, true); !st.ok())
         RaiseDeviceSystemError(sMsgBuffers, ErrBuffers, st.call, st.error);
 }
 
 void TCustomComm::Open() {
-    if (Opened())
-        RaiseDeviceError(sMsgAlreadyOpened, ErrAlreadyOpened);
+    if (Opened()) RaiseDeviceError(sMsgAlreadyOpened, ErrAlreadyOpened);
+    busy_ = 0;
     const QString path = deviceName_.contains(u'/') ? deviceName_ : QStringLiteral("/dev/") + deviceName_;
     if (const SysStatus st = backend_->Open(QFile::encodeName(path)); !st.ok())
         RaiseDeviceSystemError(QString::fromLatin1(sMsgOpen).arg(deviceName_), ErrOpen, st.call, st.error);
@@ -236,19 +226,35 @@ void TCustomComm::Open() {
 void TCustomComm::Close() {
     RequireOpen();
     backend_->Close();
+    bytesReceived_ = bytesSent_ = 0;
 }
 
 bool TCustomComm::Opened() const {
     return backend_->IsOpen();
 }
 
+int TCustomComm::LockState() const {
+    return Opened() ? busy_ : kSendBusy | kReadBusy;
+}
+
+void TCustomComm::CallBusy(const std::function<void()>& handler, int flag) {
+    if (!handler) return;
+    busy_ |= flag;
+    struct Clear {
+        int& busy;
+        int flag;
+        ~Clear() { busy &= ~flag; }
+    } clear{busy_, flag};
+    handler();
+}
+
 void TCustomComm::RequireOpen() const {
-    if (!Opened())
-        RaiseDeviceError(sMsgNotOpened, ErrNotOpened);
+    if (!Opened()) RaiseDeviceError(sMsgNotOpened, ErrNotOpened);
 }
 
 void TCustomComm::PurgeIn() {
     RequireOpen();
+    bytesReceived_ += quint32(QueueCount(0));
     if (const SysStatus st = backend_->Purge(true, false); !st.ok())
         RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
 }
@@ -289,8 +295,7 @@ bool TCustomComm::WaitForInput(int timeoutMs) {
     RequireOpen();
     SysStatus st;
     const SerialWait result = backend_->WaitReadable(timeoutMs, st);
-    if (result == SerialWait::HungUp)
-        RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
+    if (result == SerialWait::HungUp) RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
     return result == SerialWait::Ready;
 }
 
@@ -304,6 +309,7 @@ int TCustomComm::WriteSome(const char* buffer, int count) {
     int put = 0;
     if (const SysStatus st = backend_->Write(buffer, count, put); !st.ok())
         RaiseDeviceSystemError(sMsgWrite, ErrWrite, st.call, st.error);
+    bytesSent_ += quint32(put);
     return put;
 }
 
@@ -311,13 +317,15 @@ int TCustomComm::ReadSome(char* buffer, int count) {
     int got = 0;
     if (const SysStatus st = backend_->Read(buffer, count, got); !st.ok())
         RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
+    bytesReceived_ += quint32(got);
+    if (options_ & coDiscardNull) got = int(std::remove(buffer, buffer + got, '\0') - buffer);
     return got;
 }
 
 int TCustomComm::SendData(const char* buffer, int count, int timeoutMs) {
     RequireOpen();
-    if (count <= 0)
-        return 0;
+    if (busy_ & kSendBusy) RaiseDeviceError(sMsgSendLocked, ErrSendLocked);
+    if (count <= 0) return 0;
     const qint64 start = Clock::NowMs();
     int done = 0;
     while (done < count) {
@@ -326,11 +334,11 @@ int TCustomComm::SendData(const char* buffer, int count, int timeoutMs) {
             const int put = WriteSome(buffer + done, qMin(room, count - done));
             if (put > 0) {
                 done += put;
+                CallBusy(OnSend, kSendBusy);
                 continue;
             }
         }
-        if (Clock::NowMs() - start > timeoutMs)
-            break;
+        if (Clock::NowMs() - start > timeoutMs) break;
         if (room > 0) {
             WaitForRoom(MsUntilPast(start, timeoutMs));
         } else {
@@ -353,8 +361,8 @@ bool TCustomComm::SendString(const QString& text) {
 
 int TCustomComm::ReadData(char* buffer, int count, int timeoutMs) {
     RequireOpen();
-    if (count <= 0)
-        return 0;
+    if (busy_ & kReadBusy) RaiseDeviceError(sMsgReadLocked, ErrReadLocked);
+    if (count <= 0) return 0;
     const qint64 start = Clock::NowMs();
     int done = 0;
     while (done < count) {
@@ -363,11 +371,11 @@ int TCustomComm::ReadData(char* buffer, int count, int timeoutMs) {
             const int got = ReadSome(buffer + done, qMin(queued, count - done));
             if (got > 0) {
                 done += got;
+                CallBusy(OnRead, kReadBusy);
                 continue;
             }
         }
-        if (Clock::NowMs() - start > timeoutMs)
-            break;
+        if (Clock::NowMs() - start > timeoutMs) break;
         WaitForInput(MsUntilPast(start, timeoutMs));
     }
     return done;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <memory>
 
 class SerialBackend;
@@ -11,8 +12,22 @@ struct SerialLineSettings;
 struct SysStatus;
 
 enum TBaudRate {
-    br110, br300, br600, br1200, br2400, br4800, br9600, br14400, br19200,
-    br38400, br56000, br57600, br115200, br128000, br256000, brCustom
+    br110,
+    br300,
+    br600,
+    br1200,
+    br2400,
+    br4800,
+    br9600,
+    br14400,
+    br19200,
+    br38400,
+    br56000,
+    br57600,
+    br115200,
+    br128000,
+    br256000,
+    brCustom
 };
 enum TDataBits { db4, db5, db6, db7, db8 };
 enum TParity { paNone, paOdd, paEven, paMark, paSpace };
@@ -23,7 +38,19 @@ enum TFlowControl { fcNone, fcRtsCts, fcDtrDsr, fcSoftware, fcCustom };
 enum TRTSSetting : unsigned { fsCTSOut = 1u << 0, fsRTSEnabled = 1u << 1, fsRTSHandshake = 1u << 2 };
 enum TDTRSetting : unsigned { fsDSROut = 1u << 0, fsDTREnabled = 1u << 1, fsDTRHandshake = 1u << 2 };
 enum TXOnXOffSetting : unsigned { fsInX = 1u << 0, fsOutX = 1u << 1 };
-enum TCommOption : unsigned { coParityCheck = 1u << 0, coLeaveDTROpen = 1u << 1 };
+// A Linux tty honours coParityCheck and coLeaveDTROpen; coDiscardNull is done by the component
+// as it reads. A tty has no abort-on-error state and always goes on sending after it sent XOFF,
+// so coAbortOnError and coTXContinueOnXOff change nothing. It can neither ignore input while DSR
+// is low nor replace bytes with a parity error: coDSRSensitivity and coErrorChar are refused.
+enum TCommOption : unsigned {
+    coAbortOnError = 1u << 0,
+    coDiscardNull = 1u << 1,
+    coDSRSensitivity = 1u << 2,
+    coErrorChar = 1u << 3,
+    coParityCheck = 1u << 4,
+    coTXContinueOnXOff = 1u << 5,
+    coLeaveDTROpen = 1u << 6,
+};
 using TRTSSettings = unsigned;
 using TDTRSettings = unsigned;
 using TXOnXOffSettings = unsigned;
@@ -74,25 +101,50 @@ private:
     quint16 outputTimeout_ = 500;
 };
 
-// The software flow-control characters.
+// The line's special characters. XON and XOFF go into the tty's settings; a tty has no
+// error-replacement, end-of-file or event character in raw mode, so those three are kept only.
 class TCommEventChars {
 public:
     explicit TCommEventChars(TCustomComm& owner) : owner_(owner) {}
     unsigned char XonChar() const { return xonChar_; }
     unsigned char XoffChar() const { return xoffChar_; }
+    unsigned char ErrorChar() const { return errorChar_; }
+    unsigned char EofChar() const { return eofChar_; }
+    unsigned char EventChar() const { return eventChar_; }
     void SetXonChar(unsigned char value);
     void SetXoffChar(unsigned char value);
+    void SetErrorChar(unsigned char value) { errorChar_ = value; }
+    void SetEofChar(unsigned char value) { eofChar_ = value; }
+    void SetEventChar(unsigned char value) { eventChar_ = value; }
     void Assign(const TCommEventChars& source);
 
 private:
     TCustomComm& owner_;
     unsigned char xonChar_ = 17;
     unsigned char xoffChar_ = 19;
+    unsigned char errorChar_ = 0;
+    unsigned char eofChar_ = 0;
+    unsigned char eventChar_ = 10;
+};
+
+// The five time-outs (ms) of the port's reads and writes, kept as settings. Reads and writes of
+// a Linux tty here never block: every wait is the component's own, bounded by the InputTimeout
+// and OutputTimeout of the buffers, so there is nothing in the tty for these values to drive.
+struct TCommTimeoutsEx {
+    quint32 ReadInterval = 1;
+    quint32 ReadMultiplier = 0;
+    quint32 ReadConstant = 1;
+    quint32 WriteMultiplier = 0;
+    quint32 WriteConstant = 1;
 };
 
 // One serial port: open by name, line settings, purge, queue counts, RTS, and reads and
 // writes that wait for the line with poll() instead of spinning. A name without "/" is a
 // device in /dev. Failures raise EDeviceError with the codes of SerialErr.
+//
+// Of the port's event handlers only OnSend and OnRead are kept, called after each chunk written
+// or read; no event thread watches the port, since nothing in the program acts on port events
+// (the transports poll the queues themselves).
 class TCustomComm {
 public:
     TCustomComm();
@@ -120,6 +172,7 @@ public:
     void SetStopBits(TStopBits value) { dataControl_.SetStopBits(value); }
     TCommBuffers& Buffers() { return buffers_; }
     TCommEventChars& EventChars() { return eventChars_; }
+    TCommTimeoutsEx& Timeouts() { return timeouts_; }
 
     // Any value but fcCustom re-derives the three line-control sets.
     TFlowControl FlowControl() const { return flowControl_; }
@@ -135,8 +188,15 @@ public:
     void SetOptions(TCommOptions value);
 
     void Open();
+    // Also zeroes the byte counters.
     void Close();
     bool Opened() const;
+    // 3 when closed; else bit 0 while OnSend runs (sends are refused), bit 1 while OnRead runs
+    // (reads are refused).
+    int LockState() const;
+    // Bytes received (those thrown away by PurgeIn included) and bytes sent since Open.
+    quint32 BytesReceived() const { return bytesReceived_; }
+    quint32 BytesSent() const { return bytesSent_; }
 
     void PurgeIn();
     void PurgeOut();
@@ -160,7 +220,13 @@ public:
     void ApplyCommState();
     void ApplyBuffers();
 
+    // Called after each chunk that SendData wrote / ReadData read; unassigned by the transports.
+    std::function<void()> OnSend;
+    std::function<void()> OnRead;
+
 private:
+    enum : int { kSendBusy = 1, kReadBusy = 2 };
+    void CallBusy(const std::function<void()>& handler, int flag);
     void RequireOpen() const;
     void DeriveLineControl();
     SerialLineSettings LineSettings() const;
@@ -175,11 +241,15 @@ private:
     TCommDataControl dataControl_{*this};
     TCommBuffers buffers_{*this};
     TCommEventChars eventChars_{*this};
+    TCommTimeoutsEx timeouts_;
     TFlowControl flowControl_ = fcNone;
     TRTSSettings rtsSettings_ = 0;
     TDTRSettings dtrSettings_ = 0;
     TXOnXOffSettings xonXoffSettings_ = 0;
     TCommOptions options_ = 0;
+    int busy_ = 0;
+    quint32 bytesReceived_ = 0;
+    quint32 bytesSent_ = 0;
 };
 
 // Milliseconds from now until just past start + timeoutMs: a wait of that length ends with

@@ -24,8 +24,10 @@ struct SerialLineSettings {
     SerialStopBits stopBits = SerialStopBits::One;
     bool parityCheck = false;
     bool rtsCtsFlow = false;
-    bool dsrOutFlow = false;   // a Linux tty cannot do this: Apply refuses it
-    bool dtrHandshake = false; // nor this
+    bool dsrOutFlow = false;           // a Linux tty cannot do this: Apply refuses it
+    bool dtrHandshake = false;         // nor this
+    bool dsrSensitivity = false;       // nor ignoring input while DSR is low
+    bool errorCharReplacement = false; // nor replacing a byte that has a parity error
     bool xonOnInput = false;
     bool xonOnOutput = false;
     unsigned char xonChar = 17;

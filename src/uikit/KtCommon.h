@@ -10,4 +10,5 @@
 #include "uikit/KtColors.h"
 #include "uikit/KtFrames.h"
 #include "uikit/KtRect.h"
+#include "uikit/KtThemes.h"
 #include "uikit/KtTypes.h"

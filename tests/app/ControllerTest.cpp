@@ -60,6 +60,15 @@ TEST_F(ControllerTest, ReadAllEndsOnTheLastNodeOrStopsQuietlyWhenTheLinkIsLost) 
     Start();
     main->tv1->setCurrentItem(main->tv1->topLevelItem(1));
     ASSERT_TRUE(controller->Connect());
+    // A page read starts from a cleared page, and clears that page only.
+    for (int i = 0; i < 2; ++i)
+        controller->Page(i)->etValue->setText(QStringLiteral("старое"));
+    controller->ReadPage();
+    EXPECT_EQ(Join(controller->transferred), "formATests");
+    EXPECT_EQ(controller->Page(1)->etValue->text(), QString());
+    EXPECT_EQ(controller->Page(0)->etValue->text(), QStringLiteral("старое"));
+    controller->transferred.clear();
+
     for (int i = 0; i < 3; ++i)
         controller->Page(i)->etValue->setText(QStringLiteral("старое"));
     qsizetype mark = panel.Frames().size();

@@ -177,7 +177,7 @@ TEST_F(PagesTest, KeyFiltersOfTheEdits) {
     numbers->CheckBox1->setChecked(true);
     const QList<std::tuple<QLineEdit*, QString, QString>> cases{
         {gprs->etSIM1IP, QStringLiteral("1a9.0,5 "), QStringLiteral("19.05")},
-        {gprs->etSIM1Port, QStringLiteral("8-0a8"), QStringLiteral("808")},
+        {gprs->etSIM1Port, QStringLiteral("8-0a81234"), QStringLiteral("80812")}, // five at most
         {gprs->etSIM1SPSWD, QStringLiteral("Ab_9 Щ."), QStringLiteral("Ab9")},
         {gprs->etSIM1ADDR, QStringLiteral("inЖter.ёnet"), QStringLiteral("inter.net")},
         {gprs->etSIM1Phone, QStringLiteral("*99#Ж"), QStringLiteral("*99#Ж")}, // no filter

@@ -5,9 +5,11 @@
 #include "app/fAbout.h"
 #include "app/fAppMain.h"
 #include "app/fErrors.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fLoad.h"
 #include "app/fMain.h"
+#include "app/fWays.h"
 #include "device/MsgFile.h"
 #include "platform/AppFolder.h"
 #include "platform/ProgramVersion.h"
@@ -15,6 +17,7 @@
 #include "uikit/KtSplitter.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -62,10 +65,13 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     QStringList pages;
     for (const TformIncl* page : AppController->Pages())
         pages << page->objectName();
-    QStringList built = kDesignedPages; // those that exist, in the designed order
-    built.removeIf([&](const QString& page) { return !pages.contains(page); });
-    EXPECT_EQ(pages, built);
-    EXPECT_TRUE(pages.contains(QStringLiteral("formWays")));
+    EXPECT_EQ(pages, kDesignedPages);
+    // The history names the delivery ways by the ways page's channels.
+    auto* ways = qobject_cast<TformWays*>(AppController->Pages().value(5));
+    auto* history = qobject_cast<TFormHistory*>(AppController->Pages().value(7));
+    ASSERT_TRUE(ways && history && history->WayNames);
+    ways->cb(2)->setCurrentIndex(8);
+    EXPECT_EQ(history->WayNames(2), QStringLiteral("GPRS-SIM2"));
     ASSERT_EQ(FormMain->tv1->topLevelItemCount(), pages.size());
     EXPECT_EQ(FormMain->tv1->topLevelItem(1)->text(0), QStringLiteral("Системные события"));
     EXPECT_EQ(AppController->Current(), AppController->Pages().value(0)) << "the first page is shown";

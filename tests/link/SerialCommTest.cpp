@@ -134,3 +134,58 @@ TEST(SerialCommTest, ClosedPortAndOpenErrors) {
     second.Open();
     EXPECT_TRUE(second.Opened());
 }
+
+// The byte counters, the busy flags around the handlers, and the options a tty can honour.
+TEST(SerialCommTest, CountersHandlersAndOptions) {
+    FakePanel panel;
+    TSerialComm port;
+    EXPECT_EQ(port.LockState(), 3);
+    port.SetDeviceName(panel.PortPath());
+    port.Open();
+    EXPECT_EQ(port.LockState(), 0);
+
+    char buffer[8];
+    int lockInside = -1;
+    EDeviceError nested(QString(), -1);
+    port.OnSend = [&] {
+        lockInside = port.LockState();
+        nested = RaisedBy([&] { port.SendData("x", 1, 10); });
+    };
+    EXPECT_EQ(port.Send("abcde", 5), 5);
+    EXPECT_EQ(lockInside, 1);
+    EXPECT_EQ(nested.Code, 4);
+    EXPECT_EQ(nested.message(), QStringLiteral("Device locked. Cannot perform send operations."));
+    port.OnRead = [&] {
+        lockInside = port.LockState();
+        nested = RaisedBy([&] { port.ReadData(buffer, 1, 10); });
+    };
+    ASSERT_TRUE(panel.Write(QByteArray("a\0b\0", 4)));
+    EXPECT_EQ(port.ReadData(buffer, 4, 500), 4);
+    EXPECT_EQ(lockInside, 2);
+    EXPECT_EQ(nested.Code, 5);
+    EXPECT_EQ(port.LockState(), 0);
+
+    port.SetOptions(coDiscardNull);
+    ASSERT_TRUE(panel.Write(QByteArray("c\0d\0\0", 5)));
+    EXPECT_EQ(port.ReadData(buffer, 2, 500), 2);
+    EXPECT_EQ(QByteArray(buffer, 2), "cd");
+    ASSERT_TRUE(panel.Write("xyz"));
+    while (port.QueueCount(0) < 3)
+        ASSERT_TRUE(port.WaitForInput(1000));
+    port.PurgeIn();
+    EXPECT_EQ(port.BytesReceived(), 4u + 5u + 3u) << "NUL bytes and purged bytes are received bytes";
+    EXPECT_EQ(port.BytesSent(), 5u);
+
+    port.EventChars().SetXonChar(0x01);
+    EXPECT_EQ(RaisedBy([&] { port.SetOptions(coErrorChar); }).Code, 3);
+    termios tio{};
+    const int fd = ::open(panel.PortPath().toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
+    ::close(fd);
+    EXPECT_EQ(tio.c_cc[VSTART], 0x01);
+
+    port.Close();
+    EXPECT_EQ(port.BytesReceived() + port.BytesSent(), 0u);
+    EXPECT_EQ(port.LockState(), 3);
+}

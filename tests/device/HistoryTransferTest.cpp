@@ -1,0 +1,248 @@
+#include "DeviceControllerFixture.h"
+
+#include "app/StringGrid.h"
+#include "app/fHistory.h"
+#include "app/fProgress.h"
+#include "base/Cp1251.h"
+#include "base/Exceptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// A good record: the index in the first time-stamp field, delivered over LAN and way 2, a
+// burglary alarm with a correct check digit.
+QByteArray Record(int index) {
+    return QByteArray::number(index).rightJustified(8, '0') + " 08:30:15 7BFD 1234181131001009";
+}
+
+QByteArray Fer(int index) {
+    return "fer" + QByteArray::number(index, 16).toUpper().rightJustified(4, '0');
+}
+
+} // namespace
+
+class HistoryTransfer : public ControllerFixture {
+protected:
+    void SetUp() override {
+        ControllerFixture::SetUp();
+        page.WayNames = [](int way) {
+            return way == 2 ? QStringLiteral("GSM-SIM1 цифр.") : QStringLiteral("?");
+        };
+    }
+
+    void SetRecords(int from, int to) {
+        for (int i = from; i < to; ++i)
+            panel.SetValue(Fer(i & 0xFFFF), Record(i & 0xFFFF));
+    }
+    QList<QByteArray> FramesSince(qsizetype mark) const { return panel.Frames().mid(mark); }
+    QString Cell(int column, int row) const { return page.StringGrid1->Cell(column, row); }
+    // Column 0 of rows 1 to 32.
+    QStringList Indexes() const {
+        QStringList indexes;
+        for (int row = 1; row <= 32; ++row)
+            indexes << Cell(0, row);
+        return indexes;
+    }
+    static QStringList Range(int from, int to) { // newest first, as the rows 1..32 show them
+        QStringList indexes;
+        for (int i = to - 1; i >= from; --i)
+            indexes << QString::number(i & 0xFFFF);
+        return indexes;
+    }
+    // Clicks "Отмена" of the transfer's progress window at the first message handling after
+    // delayMs.
+    void CancelAfter(int delayMs) {
+        QTimer::singleShot(delayMs, &page, [this] {
+            if (auto* progress = host.window.findChild<TFormProgress*>()) progress->Button1->click();
+        });
+    }
+
+    TFormHistory page;
+};
+
+TEST_F(HistoryTransfer, ReadsThePageBeforeTheWritePointerAcrossTheRingAndPagesThroughTheCache) {
+    panel.SetValue("FP", "F000A");
+    SetRecords(-64, 10);
+    controller->ReadPage(page);
+
+    QList<QByteArray> expected{"FP"};
+    for (int i = -32; i < 10; ++i)
+        if (i >= -22) expected << Fer(i & 0xFFFF);
+    EXPECT_EQ(panel.Frames(), expected) << "FFEA .. 0009, one frame each";
+    EXPECT_EQ(Indexes(), Range(-22, 10));
+    EXPECT_EQ(Cell(0, 32), QStringLiteral("65514"));
+    EXPECT_EQ(QStringList({Cell(1, 1), Cell(2, 1), Cell(3, 1), Cell(4, 1), Cell(6, 1), Cell(7, 1), Cell(8, 1),
+                           Cell(9, 1), Cell(10, 1), Cell(11, 1)}),
+              QStringList({"08:30:15 00000009", "1234", "131", "Тревога", "0", "100", "1234181131001009",
+                           "Да", "Да", "LAN; 2:GSM-SIM1 цифр.; "}));
+    EXPECT_EQ(page.HistoryIndexes, Range(-22, 10)) << "the cache is newest first";
+    EXPECT_EQ(page.ShownStart, 65514);
+    EXPECT_EQ(controller->HistoryCursor, 10);
+
+    qsizetype mark = panel.Frames().size();
+    controller->HistoryBack(page);
+    QList<QByteArray> back;
+    for (int i = -54; i < -22; ++i)
+        back << Fer(i & 0xFFFF);
+    EXPECT_EQ(FramesSince(mark), back);
+    EXPECT_EQ(Indexes(), Range(-54, -22));
+    EXPECT_EQ(page.HistoryIndexes, Range(-54, 10)) << "older records go behind the newer ones";
+    EXPECT_EQ(page.ShownStart, 65482);
+
+    mark = panel.Frames().size();
+    controller->HistoryForward(page);
+    controller->HistoryBack(page);
+    controller->HistoryForward(page);
+    EXPECT_TRUE(FramesSince(mark).isEmpty()) << "shown records come from the cache";
+    EXPECT_EQ(Indexes(), Range(-22, 10));
+    EXPECT_EQ(page.HistoryRecords.first(), QString::fromLatin1(Record(9)));
+    EXPECT_TRUE(panel.FramesWhileTimerRan().isEmpty());
+    EXPECT_TRUE(host.TimerRunning());
+}
+
+TEST_F(HistoryTransfer, AnUnwrittenSlotIsAskedTwiceAndAShortRecordThreeTimesWithoutBeingCached) {
+    panel.SetValue("FP", "F0002");
+    SetRecords(-30, 0);
+    panel.SetValue("fer0001", Record(1).left(38));
+    controller->ReadPage(page);
+
+    const QList<QByteArray> frames = panel.Frames();
+    EXPECT_EQ(frames.count("fer0000"), 2);
+    EXPECT_EQ(frames.count("fer0001"), 3);
+    EXPECT_EQ(Cell(0, 2), QStringLiteral("0"));
+    for (int column = 1; column < 12; ++column)
+        EXPECT_EQ(Cell(column, 2), QString()) << "unwritten slot, column " << column;
+    EXPECT_EQ(Cell(0, 1), QString());
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("Ошибка"));
+    EXPECT_TRUE(page.HistoryIndexes.contains(QStringLiteral("0")));
+    EXPECT_FALSE(page.HistoryIndexes.contains(QStringLiteral("1")));
+
+    controller->HistoryBack(page);
+    const qsizetype mark = panel.Frames().size();
+    controller->HistoryForward(page);
+    EXPECT_EQ(FramesSince(mark), (QList<QByteArray>{"fer0001", "fer0001", "fer0001"}))
+        << "only the record that failed is asked again";
+}
+
+TEST_F(HistoryTransfer, AFailedWritePointerLeavesNoHistoryOfTheLastPanelOnThePage) {
+    panel.SetValue("FP", "F000A");
+    SetRecords(-22, 10);
+    controller->ReadPage(page);
+    ASSERT_EQ(Cell(0, 1), QStringLiteral("9"));
+
+    Clock::SetScaleForTests(0.01);
+    panel.SetFault("FP", Silent());
+    controller->ReadPage(page);
+    EXPECT_EQ(Indexes(), QStringList(32, QString()));
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("№")) << "the titles stay";
+    EXPECT_TRUE(page.HistoryIndexes.isEmpty());
+    EXPECT_TRUE(controller->GetErrors().isEmpty());
+}
+
+TEST_F(HistoryTransfer, CancelEndsPagingOverADeadLinkAtTheNextTryAndLeavesNoWindowBehind) {
+    panel.SetValue("FP", "F000A");
+    SetRecords(-22, 10);
+    controller->ReadPage(page);
+    Clock::SetScaleForTests(0.01); // a record's try waits 3 x 55 ms
+    for (int i = -54; i < -22; ++i)
+        panel.SetFault(Fer(i & 0xFFFF), Silent());
+
+    const qsizetype mark = panel.Frames().size();
+    CancelAfter(20);
+    EXPECT_THROW(controller->HistoryBack(page), TStopException);
+    EXPECT_EQ(FramesSince(mark), QList<QByteArray>(3, Fer(0xFFCA))) << "one try of the first record";
+    EXPECT_EQ(host.window.findChild<TFormProgress*>(), nullptr);
+    EXPECT_EQ(page.ShownStart, 65514);
+
+    // A record that stays bad is where a dead link shows: cancel is looked at after it too.
+    panel.SetFault(Fer(0xFFCA), FakeFault());
+    panel.SetValue(Fer(0xFFCA), Record(0xFFCA).left(38));
+    const qsizetype mark2 = panel.Frames().size();
+    QObject::connect(page.StringGrid1->model(), &QAbstractItemModel::dataChanged, [this] {
+        if (Cell(2, 32) == QStringLiteral("Ошибка"))
+            if (auto* progress = host.window.findChild<TFormProgress*>()) progress->Button1->click();
+    });
+    EXPECT_THROW(controller->HistoryBack(page), TStopException);
+    EXPECT_EQ(FramesSince(mark2), QList<QByteArray>(3, Fer(0xFFCA)));
+    EXPECT_EQ(Cell(2, 32), QStringLiteral("Ошибка"));
+
+    // The next file write is not stopped by a cancel that belonged to the paging.
+    QTemporaryDir folder;
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    panel.SetValue("FP", "F0002");
+    controller->SaveHistoryToFile(page);
+    QDir::setCurrent(oldCurrent);
+    QFile file(folder.filePath(QStringLiteral("История.txt")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count('\n'), 4);
+}
+
+class HistoryFile : public HistoryTransfer {
+protected:
+    void SetUp() override {
+        HistoryTransfer::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        oldCurrent = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override {
+        QDir::setCurrent(oldCurrent);
+        HistoryTransfer::TearDown();
+    }
+    QByteArray FileBytes() const {
+        QFile file(folder.filePath(QStringLiteral("История.txt")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir folder;
+    QString oldCurrent;
+};
+
+TEST_F(HistoryFile, HoldsTwoLinesPerRecordNewestFirstDownToIndexZero) {
+    panel.SetValue("FP", "F0003");
+    panel.SetValue("fer0002", Record(2));
+    panel.SetValue("fer0001", "00000001 08:30:15 7BFD 12341811310010a9"); // lower case: no Contact ID
+    controller->SaveHistoryToFile(page);
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"FP", "fer0002", "fer0001", "fer0000"}));
+    EXPECT_EQ(FileBytes(), toCp1251(QStringLiteral(
+                               "2  08:30:15 00000002 1234181131001009 1234 131 Тревога 0 100 Да Да LAN; "
+                               "2:GSM-SIM1 цифр.; \r\n"
+                               "00000002 08:30:15 7BFD 1234181131001009\r\n"
+                               "1  Ошибка\r\n"
+                               "00000001 08:30:15 7BFD 12341811310010a9\r\n"
+                               "0 \r\n"
+                               "FFFFFFFF FFFFFFFF FFFF FFFFFFFFFFFFFFFF\r\n")));
+
+    panel.SetValue("FP", "F0000");
+    controller->SaveHistoryToFile(page);
+    EXPECT_EQ(FileBytes(), QByteArray()) << "an existing file is emptied";
+}
+
+TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
+    panel.SetValue("FP", "F03E8"); // a thousand records, each answered at once
+    QTimer finish;
+    QObject::connect(&finish, &QTimer::timeout, [&] {
+        if (panel.Frames().size() > 20) controller->HistoryRun = false;
+    });
+    finish.start(1);
+    controller->SaveHistoryToFile(page);
+    const qsizetype records = panel.Frames().size() - 1;
+    EXPECT_LT(records, 1000);
+    EXPECT_EQ(FileBytes().count('\n'), 2 * records) << "every record asked for is written";
+
+    // A dead link: the record is asked for again and again until "Finish".
+    Clock::SetScaleForTests(0.01);
+    panel.SetValue("FP", "F0005");
+    panel.SetFault("fer0004", Silent());
+    QTimer::singleShot(300, &page, [this] { controller->HistoryRun = false; });
+    controller->SaveHistoryToFile(page);
+    EXPECT_GE(panel.Frames().count("fer0004"), 2);
+    EXPECT_EQ(FileBytes(), QByteArray());
+    EXPECT_TRUE(host.TimerRunning());
+}
