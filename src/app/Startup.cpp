@@ -7,13 +7,17 @@
 #include "app/fLoad.h"
 #include "app/fMain.h"
 #include "base/Color.h"
+#include "firmware/fUpdateIns.h"
+#include "firmware/fUpdateInsertion.h"
 #include "uikit/KtSplitter.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QPalette>
 #include <QPointer>
 #include <QStyleFactory>
+#include <QTranslator>
 
 TFormErrors* FormErrors = nullptr;
 
@@ -68,6 +72,16 @@ void ApplyDesktopLook() {
     QApplication::setFont(font);
 }
 
+QTranslator* InstallQtTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
+}
+
 void StartProgram() {
     auto splash = std::make_unique<TFormLoad>();
     splash->show();
@@ -79,6 +93,8 @@ void StartProgram() {
     Create(FormErrors);
     Create(Form2, FormMain);
     Create(FormAbout, FormMain);
+    Create(formUpdateInsertion, FormMain);
+    Create(formUpdateIns, FormMain);
 
     AppController =
         new TZV9TKFormsController(FormMain, FormMain->ktCntSpl->LowerRight()->Pane(), FormMain->tv1);
@@ -101,4 +117,6 @@ void EndProgram() {
     FormErrors = nullptr;
     Form2 = nullptr;
     FormAbout = nullptr;
+    formUpdateInsertion = nullptr;
+    formUpdateIns = nullptr;
 }

@@ -11,7 +11,9 @@
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
 #include "device/DeviceController.h"
+#include "firmware/fUpdateIns.h"
 #include "link/ModemWorker.h"
+#include "link/SerialComm.h"
 #include "link/fDial.h"
 #include "platform/AppFolder.h"
 #include "platform/DialogService.h"
@@ -93,7 +95,8 @@ bool TZV9TKFormsController::OpenConnection() {
     TFormConnect dialog(Main);
     dialog.FillPorts();
     LoadConnectSettings(dialog);
-    const bool ok = dialog.Execute();
+    // The reconnect after a firmware update keeps the port and number of the last connect.
+    const bool ok = (formUpdateIns && formUpdateIns->UpdateState == 3) || dialog.Execute();
     // A number typed is remembered whichever button closed the dialog.
     dialog.RememberDialPhone();
     try {
@@ -116,6 +119,12 @@ bool TZV9TKFormsController::OpenConnection() {
 }
 
 bool TZV9TKFormsController::OpenPort(const QString& portName) {
+    // A remembered port that is no longer in the list leaves none chosen: "/dev/" is no port.
+    if (portName.isEmpty()) {
+        TransportWorker.reset();
+        MessageDlg(QStringLiteral("Ошибка подключения: не выбран Com-порт"), TMsgDlgType::mtError, mbOK);
+        return false;
+    }
     try {
         TransportWorker->Open(portName, br19200);
     } catch (const EBaseError& e) {
@@ -123,7 +132,7 @@ bool TZV9TKFormsController::OpenPort(const QString& portName) {
         MessageDlg(QStringLiteral("Ошибка подключения: ") + e.message(), TMsgDlgType::mtError, mbOK);
         return false;
     }
-    Main->StatusBar1->SetPanelText(0, portName);
+    Main->StatusBar1->SetPanelText(0, ShortPortName(portName));
     return true;
 }
 

@@ -64,6 +64,8 @@ public:
     void CheckOutputs();
     // The goodbye (the panel restarts and starts), then a new connect with the dialog.
     void RestartPanel();
+    // The service firmware upload of a HEX file chosen in the HEX viewer.
+    void UploadHexFile();
 
     // The history commands of the history page, run like the service commands. The erase
     // tells whether the panel erased its history, so that the page keeps what it shows when

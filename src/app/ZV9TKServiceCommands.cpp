@@ -2,7 +2,9 @@
 
 #include "app/ZV9TKFormsController.h"
 
+#include "app/fMain.h"
 #include "device/DeviceController.h"
+#include "firmware/ServiceUpload.h"
 
 void TZV9TKFormsController::RunServiceCommand(void (TDeviceController::*command)()) {
     // A page button pressed while disconnected has no panel to command.
@@ -31,4 +33,8 @@ void TZV9TKFormsController::RestartPanel() {
     // The disconnect's goodbye is the restart ("rb", then "st"); the new connect asks again.
     RunLocked(
         TOperationKind::Restart, [this] { Disconnect(); }, [this] { Connect(); });
+}
+
+void TZV9TKFormsController::UploadHexFile() {
+    ServiceUpload(*this, *Main);
 }

@@ -1,4 +1,5 @@
 #include "app/fAppMain.h"
+#include "firmware/fUpdateIns.h"
 
 #include "app/FormAppMainController.h"
 #include "app/StatusBar.h"
@@ -338,7 +339,13 @@ void TFormAppMain::SetController(std::unique_ptr<TFormAppMainController> control
 void TFormAppMain::ConnectAndOfferUpdate() {
     if (!controller_ || controller_->Busy()) return;
     StatusBar1->SetPanelText(1, QString());
-    controller_->Connect();
+    const bool ok = controller_->Connect();
+    if (!formUpdateIns) return;
+    formUpdateIns->UpdateState = 0;
+    if (ok && formUpdateIns->HasImage() &&
+        FirmwareUpdateOffered(PanelVersionFromStatus(StatusBar1->PanelText(1)),
+                              formUpdateIns->ImageVersion()))
+        formUpdateIns->show();
 }
 
 void TFormAppMain::DisconnectPanel() {

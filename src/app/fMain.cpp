@@ -2,6 +2,7 @@
 
 #include "app/StatusBar.h"
 #include "app/ZV9TKFormsController.h"
+#include "firmware/fUpdateIns.h"
 #include "platform/AppFolder.h"
 #include "platform/ExceptionGuard.h"
 #include "platform/IniFile.h"
@@ -36,7 +37,7 @@ TFormMain::TFormMain(QWidget* parent)
                             [this] { mnuReloadClick(); });
     N4->addSeparator();
     mnuUpdate = AddMenuItem(N4, QStringLiteral("mnuUpdate"), QStringLiteral("Обновить версию прошивки"), -1,
-                            {}, nullptr);
+                            {}, [this] { mnuUpdateClick(); });
     for (QAction* item : {mnuStart, mnuStop, mnuReload})
         item->setEnabled(false);
     mnuUpdate->setVisible(false);
@@ -109,6 +110,19 @@ void TFormMain::mnuStopClick() {
 
 void TFormMain::mnuReloadClick() {
     if (AppController) AppController->RestartPanel();
+}
+
+void TFormMain::mnuUpdateClick() {
+    if (AppController) AppController->UploadHexFile();
+}
+
+bool TFormMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) FormActivate();
+    return TFormAppMain::event(event);
+}
+
+void TFormMain::FormActivate() {
+    if (formUpdateIns && formUpdateIns->isVisible()) SetMainEnabled(false);
 }
 
 void TFormMain::SetLinkCheckOn(bool on) {

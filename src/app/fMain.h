@@ -29,6 +29,9 @@ public:
     void mnuStartClick();
     void mnuStopClick();
     void mnuReloadClick();
+    void mnuUpdateClick();
+    // While the update window is open the main window stays disabled, however it is activated.
+    void FormActivate();
 
     void PausePollTimer() override;
     void ResumePollTimer() override;
@@ -42,6 +45,9 @@ public:
     QAction* mnuUpdate;
     QTimer* const Timer1;
     TKtProgressBar* const KtProgressBar1;
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     void PlaceProgressBar();

@@ -17,6 +17,7 @@ class TFormCommon;
 class TformATests;
 class TformWays;
 class TFormKBDs;
+class TFormLoops;
 class TformGPRS;
 class TFormEnNumber;
 class TFormHistory;
@@ -156,6 +157,8 @@ private:
     void WriteWayGroups(TformWays& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
+    void ReadLoops(TFormLoops& page);
+    void WriteLoops(TFormLoops& page);
     void ReadHistory(TFormHistory& page);
     // Up to three tries at one record; true with a record of exactly 39 characters.
     bool FetchHistoryRecord(quint16 index, QString& record);

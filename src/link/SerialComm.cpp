@@ -22,6 +22,11 @@ quint16 ClampQueueSize(quint16 size) {
 
 } // namespace
 
+QString ShortPortName(const QString& deviceName) {
+    const QLatin1String devices("/dev/");
+    return deviceName.startsWith(devices) ? deviceName.mid(devices.size()) : deviceName;
+}
+
 int MsUntilPast(qint64 start, int timeoutMs) {
     return int(qMax<qint64>(start + timeoutMs - Clock::NowMs() + 1, 0));
 }
@@ -217,7 +222,8 @@ void TCustomComm::Open() {
     busy_ = 0;
     const QString path = deviceName_.contains(u'/') ? deviceName_ : QStringLiteral("/dev/") + deviceName_;
     if (const SysStatus st = backend_->Open(QFile::encodeName(path)); !st.ok())
-        RaiseDeviceSystemError(QString::fromLatin1(sMsgOpen).arg(deviceName_), ErrOpen, st.call, st.error);
+        RaiseDeviceSystemError(QString::fromLatin1(sMsgOpen).arg(ShortPortName(deviceName_)), ErrOpen,
+                               st.call, st.error);
     // A failure from here on leaves the port open, as the caller may retry the settings.
     ApplyCommState();
     ApplyBuffers();

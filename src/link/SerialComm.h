@@ -252,6 +252,11 @@ private:
     quint32 bytesSent_ = 0;
 };
 
+// A port as the user sees it outside the port list: a device in /dev without that folder
+// ("ttyUSB0"), so that it fits where the designs give a port a few characters; any other path
+// stays whole.
+QString ShortPortName(const QString& deviceName);
+
 // Milliseconds from now until just past start + timeoutMs: a wait of that length ends with
 // "more than timeoutMs elapsed" true, so a poll loop neither spins nor ends early.
 int MsUntilPast(qint64 start, int timeoutMs);

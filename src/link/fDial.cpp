@@ -13,12 +13,20 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 
 void Pump() {
     QCoreApplication::processEvents();
 }
+
+const QString kStatusReset = QStringLiteral("Инициализация модема: ATZ");
+const QString kStatusCheck = QStringLiteral("Инициализация модема: AT");
+const QString kStatusBearer = QStringLiteral("Инициализация модема: ATCBST");
+const QString kStatusRegistration = QStringLiteral("Ожидание регистрации в сети: AT+CREG");
+const QString kStatusDialling = QStringLiteral("Набор номера: "); // followed by the number
+const QString kStatusFailed = QStringLiteral("Ошибка при подключении!");
 
 } // namespace
 
@@ -49,6 +57,7 @@ TFormDial::TFormDial(QWidget* owner, const QString& phone, TModemWorker* worker,
     pStatus->setGeometry(30, 82, 243, 22);
     pStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pStatus->setTextFormat(Qt::PlainText);
+    FitStatus();
 
     bReDial->setObjectName(QStringLiteral("bReDial"));
     bReDial->setGeometry(30, 116, 110, 27);
@@ -82,11 +91,9 @@ void TFormDial::done(int result) {
 }
 
 void TFormDial::FormClose() {
-    if (!Worker || Worker->Connected)
-        return;
+    if (!Worker || Worker->Connected) return;
     try {
-        if (Worker->IsOpen())
-            Worker->Close();
+        if (Worker->IsOpen()) Worker->Close();
     } catch (const std::exception&) {
         // The dialog closes all the same; the port is given up either way.
     }
@@ -99,8 +106,7 @@ void TFormDial::btnStopClick() {
 
 void TFormDial::bReDialClick() {
     // The failure path re-enables "Позвонить" and pumps messages before it has hung up.
-    if (dialling_)
-        return;
+    if (dialling_) return;
     bReDial->setEnabled(false);
     btnStop->setEnabled(true);
     pStatus->clear();
@@ -143,26 +149,23 @@ bool TFormDial::DialSequence() {
     Worker->ResetLine();
     KtLEDDisplay1->SetCaption(Phone);
 
-    if (!InitStep(QStringLiteral("Инициализация модема: ATZ"), QStringLiteral("ATZ"),
-                  [this] { return Worker->ResetModem(); }) ||
-        !InitStep(QStringLiteral("Инициализация модема: AT"), QStringLiteral("AT"),
-                  [this] { return Worker->CheckAT(); }) ||
-        !InitStep(QStringLiteral("Инициализация модема: ATCBST"), QStringLiteral("AT+CBST=7,0,1"),
+    if (!InitStep(kStatusReset, QStringLiteral("ATZ"), [this] { return Worker->ResetModem(); }) ||
+        !InitStep(kStatusCheck, QStringLiteral("AT"), [this] { return Worker->CheckAT(); }) ||
+        !InitStep(kStatusBearer, QStringLiteral("AT+CBST=7,0,1"),
                   [this] { return Worker->SetBearerService(); }))
         return false;
 
-    SetStatus(QStringLiteral("Ожидание регистрации в сети: AT+CREG"));
+    SetStatus(kStatusRegistration);
     LogInfo(QStringLiteral("AT+CREG?"));
     Pump();
     // No limit but "Отмена": a modem may take minutes to find the network.
     while (!Worker->IsRegistered()) {
-        if (Worker->StopFlag)
-            return false;
+        if (Worker->StopFlag) return false;
         Clock::SleepMs(50);
     }
     LogInfo(QStringLiteral("OK"));
 
-    SetStatus(QStringLiteral("Набор номера: ") + Phone);
+    SetStatus(kStatusDialling + Phone);
     Pump();
     LogInfo(QStringLiteral("ATD ") + Phone);
     if (Worker->Dial(Phone)) {
@@ -173,7 +176,7 @@ bool TFormDial::DialSequence() {
     }
     btnStop->setEnabled(false);
     bReDial->setEnabled(true);
-    SetStatus(QStringLiteral("Ошибка при подключении!"));
+    SetStatus(kStatusFailed);
     Pump();
     return false;
 }
@@ -191,6 +194,21 @@ bool TFormDial::InitStep(const QString& status, const QString& command, const st
     }
     LogInfo(QStringLiteral("OK"));
     return !Worker->StopFlag;
+}
+
+void TFormDial::FitStatus() {
+    // The designed panel is too narrow for the longest texts in a Linux desktop font: it grows
+    // about the dialog's centre, and the dialog with it when the margins are used up.
+    int needed = pStatus->width();
+    for (const QString& text : {kStatusReset, kStatusCheck, kStatusBearer, kStatusRegistration,
+                                kStatusDialling + Phone, kStatusFailed}) {
+        pStatus->setText(text);
+        needed = std::max(needed, pStatus->sizeHint().width());
+    }
+    pStatus->clear();
+    constexpr int margin = 8;
+    if (needed + 2 * margin > width()) setFixedWidth(needed + 2 * margin);
+    pStatus->setGeometry((width() - needed) / 2, pStatus->y(), needed, pStatus->height());
 }
 
 void TFormDial::SetStatus(const QString& text) {

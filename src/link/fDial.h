@@ -47,6 +47,8 @@ private:
     bool DialSequence();
     // One modem set-up command: its status and log line, then op; on failure the error line.
     bool InitStep(const QString& status, const QString& command, const std::function<bool()>& op);
+    // Widens the status panel so that every status text, the dialled number included, fits.
+    void FitStatus();
     void SetStatus(const QString& text);
     void LogInfo(const QString& text);
 

@@ -9,6 +9,8 @@
 #include "uikit/KtCanvas.h"
 #include "uikit/KtColors.h"
 #include "uikit/KtFrames.h"
+#include "uikit/KtProgressPainters.h"
 #include "uikit/KtRect.h"
+#include "uikit/KtText.h"
 #include "uikit/KtThemes.h"
 #include "uikit/KtTypes.h"

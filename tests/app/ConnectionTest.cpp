@@ -142,7 +142,8 @@ TEST_F(ConnectionTest, CableConnectServiceCommandsTickAndDisconnect) {
     QueueConnect(panel.PortPath());
     main->tbConnectClick();
     EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"sp", "v"}));
-    EXPECT_EQ(main->StatusBar1->PanelText(0), panel.PortPath());
+    ASSERT_TRUE(panel.PortPath().startsWith(QStringLiteral("/dev/")));
+    EXPECT_EQ(main->StatusBar1->PanelText(0), panel.PortPath().mid(5)) << "the short name fits the panel";
     EXPECT_EQ(main->StatusBar1->PanelText(1), QString::fromLatin1(kVersion));
     EXPECT_EQ(Commands(), kOn);
     EXPECT_TRUE(main->Timer1->isActive());
@@ -207,11 +208,25 @@ TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages.at(0).type, TMsgDlgType::mtError);
     EXPECT_TRUE(dialogs->messages.at(0).text.startsWith(
-        QStringLiteral("Ошибка подключения: Cannot open device ") + panel.PortPath()))
+        QStringLiteral("Ошибка подключения: Cannot open device ") + panel.PortPath().mid(5) + u' '))
         << dialogs->messages.at(0).text.toStdString();
     EXPECT_EQ(Commands(), kOff);
     EXPECT_FALSE(conn->HasTransport());
     holder.Close();
+
+    // A remembered port past the end of the list: none chosen, nothing opened.
+    dialogs->QueueExec([&](QDialog& dialog) {
+        auto& connect = dynamic_cast<TFormConnect&>(dialog);
+        connect.SetPorts({panel.PortPath()});
+        connect.ComPorts->setCurrentIndex(3);
+        return int(mrOk);
+    });
+    main->tbConnectClick();
+    ASSERT_EQ(dialogs->messages.size(), 2);
+    EXPECT_EQ(dialogs->messages.at(1).text, QStringLiteral("Ошибка подключения: не выбран Com-порт"));
+    EXPECT_EQ(dialogs->messages.at(1).type, TMsgDlgType::mtError);
+    EXPECT_FALSE(conn->HasTransport());
+    EXPECT_EQ(Commands(), kOff);
 
     // The panel does not answer: the goodbye is tried, everything freed, nothing shown.
     FakeFault silent;
@@ -220,7 +235,7 @@ TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
     QueueConnect(panel.PortPath());
     main->tbConnectClick();
     EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"sp", "v", "v", "v", "rb", "st"}));
-    EXPECT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages.size(), 2);
     EXPECT_EQ(Commands(), kOff);
     EXPECT_FALSE(conn->IsConnected());
     EXPECT_FALSE(conn->HasTransport());

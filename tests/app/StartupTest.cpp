@@ -18,8 +18,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -53,7 +56,8 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     StartProgram();
 
     EXPECT_EQ(SplashWindows(), 0);
-    EXPECT_EQ(Names(StartupWindows()).join(u' ').toStdString(), "FormMain FormErrors Form2 FormAbout");
+    EXPECT_EQ(Names(StartupWindows()).join(u' ').toStdString(),
+              "FormMain FormErrors Form2 FormAbout formUpdateInsertion formUpdateIns");
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zelvan9TK4"));
     ASSERT_NE(FormMain, nullptr);
     EXPECT_EQ(FormMain->windowTitle(),
@@ -109,4 +113,22 @@ TEST(Startup, TheUpdateIsOfferedOnlyToAPanelThatCanTakeANewerImage) {
         EXPECT_EQ(FirmwareUpdateOffered(PanelVersionFromStatus(QString::fromLatin1(c.status)), c.image),
                   c.offered)
             << c.status;
+}
+
+// Qt's own buttons speak Russian once the program has started, and English again without it.
+TEST(Startup, QtsOwnTextsAreRussian) {
+    const auto texts = [] {
+        QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                             QDialogButtonBox::No);
+        QStringList shown;
+        for (auto which :
+             {QDialogButtonBox::Save, QDialogButtonBox::Cancel, QDialogButtonBox::Yes, QDialogButtonBox::No})
+            shown << box.button(which)->text().remove(u'&');
+        return shown.join(u' ');
+    };
+    std::unique_ptr<QTranslator> translator(InstallQtTranslation());
+    ASSERT_TRUE(translator) << "Qt's Russian translation is installed with the program's packages";
+    EXPECT_EQ(texts(), QStringLiteral("Сохранить Отмена Да Нет"));
+    translator.reset();
+    EXPECT_EQ(texts(), QStringLiteral("Save Cancel Yes No"));
 }

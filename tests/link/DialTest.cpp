@@ -4,6 +4,7 @@
 #include "support/ScriptedDialogs.h"
 #include "uikit/KtLEDDisplay.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -186,4 +187,23 @@ TEST_F(DialFixture, UnansweredInitialisationIsReportedAndHungUp) {
     EXPECT_EQ(log.Texts(),
               (QStringList{"ATZ", "OK", "AT", "Ошибка при инициализации модема!", "+++", "ATH"}));
     EXPECT_EQ(modem.CountOf("AT"), 2);
+}
+
+// In the program's desktop font every status text fits inside the dialog, a long number too.
+TEST(DialWindow, EveryStatusTextFits) {
+    const QFont before = QApplication::font();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    const QString phone = QStringLiteral("+7 (900) 123-45-67, доб. 1234567");
+    TFormDial dialog(nullptr, phone, nullptr, nullptr);
+    for (const QString& text :
+         {QStringLiteral("Инициализация модема: ATCBST"),
+          QStringLiteral("Ожидание регистрации в сети: AT+CREG"), QStringLiteral("Набор номера: ") + phone}) {
+        dialog.pStatus->setText(text);
+        EXPECT_LE(dialog.pStatus->sizeHint().width(), dialog.pStatus->width()) << text.toStdString();
+    }
+    EXPECT_GE(dialog.pStatus->x(), 8);
+    EXPECT_LE(dialog.pStatus->geometry().right() + 8, dialog.width() - 1);
+    QApplication::setFont(before);
 }

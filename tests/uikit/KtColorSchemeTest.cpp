@@ -1,3 +1,5 @@
+#include "uikit/KtColorScheme.h"
+#include "uikit/KtColors.h"
 #include "support/ScriptedThemes.h"
 #include "uikit/KtGlobals.h"
 
@@ -23,4 +25,62 @@ TEST(KtColorScheme, StartUpReadsTheDesktopsSchemeAndDepth) {
     }
     StartKtCommon(); // this desktop names no scheme: blue
     EXPECT_EQ(XPColorScheme, 0);
+}
+
+namespace {
+
+// A desktop whose themes a test turns on or off; the scheme is set back afterwards.
+class ThemedDesktop : public ::testing::Test {
+protected:
+    ~ThemedDesktop() override { XPColorScheme = 0; }
+    ScopedThemes themes;
+};
+
+} // namespace
+
+TEST_F(ThemedDesktop, WithoutThemesEverySchemeGivesThePlainColours) {
+    for (std::uint8_t scheme : {0, 1, 2}) {
+        XPColorScheme = scheme;
+        for (TKtGradientColorStyle style : {gcsSystem, gcsMSOffice, gcsCustom}) {
+            TColor a, b, c;
+            GetGradientPanelColors(style, a, b);
+            EXPECT_EQ(a, clWindow);
+            EXPECT_EQ(b, DarkerColor(clBtnFace, 10));
+            EXPECT_EQ(GetGradientFrameColor(style), LighterColor(clBtnShadow, 30));
+            GetGradientGroupColors(style, a, b, c);
+            EXPECT_EQ(a, DarkerColor(clBtnFace, 20));
+            EXPECT_EQ(b, clWindow);
+            EXPECT_EQ(c, DarkerColor(clBtnFace, 40));
+            GetGradientBarColors(style, a, b);
+            EXPECT_EQ(a, BlendColors(clBlack, clBtnFace, 40));
+            EXPECT_EQ(b, BlendColors(clBlack, clBtnFace, 80));
+        }
+    }
+}
+
+TEST_F(ThemedDesktop, OfficeStyleFollowsTheSchemeOnlyWithThemes) {
+    themes->active = true;
+    XPColorScheme = 2;
+    TColor a, b, c;
+    GetGradientBarColors(gcsMSOffice, a, b);
+    EXPECT_EQ(a, 0x00D4C8C4);
+    EXPECT_EQ(b, 0x00C8B3B1);
+    GetGradientGroupColors(gcsMSOffice, a, b, c);
+    EXPECT_EQ(a, 0x00D0BCBD);
+    EXPECT_EQ(b, 0x00FFF9F9);
+    EXPECT_EQ(c, 0x00D0BCBD);
+    XPColorScheme = 1;
+    EXPECT_EQ(GetGradientFrameColor(gcsMSOffice), 0x0077A17F);
+    GetGradientPanelColors(gcsSystem, a, b); // other styles keep the plain colours
+    EXPECT_EQ(a, clWindow);
+}
+
+TEST_F(ThemedDesktop, ThemeColoursFallBackToTheButtonFace) {
+    themes->colors[ScriptedThemes::Key(QStringLiteral("button"), 4, 1, 3803)] = 0x00123456;
+    EXPECT_EQ(GetXPThemeColor(6), clBtnFace); // themes off
+    themes->active = true;
+    EXPECT_EQ(GetXPThemeColor(6), 0x00123456);
+    EXPECT_EQ(GetXPThemeColor(0), clBtnFace); // the theme has no edit border colour
+    EXPECT_EQ(GetXPThemeColor(7), clWhite);
+    EXPECT_EQ(GetXPThemeColor(-1), clWhite);
 }

@@ -1,0 +1,141 @@
+#include "firmware/UpdateThread.h"
+
+#include "app/DurationText.h"
+#include "base/Color.h"
+#include "base/Rounding.h"
+#include "device/DeviceController.h"
+#include "firmware/UploadPackets.h"
+#include "firmware/fUpdateIns.h"
+#include "platform/Clock.h"
+#include "platform/Delay.h"
+
+#include <QMetaObject>
+
+TUpdateThread::TUpdateThread(TformUpdateIns* window, const QStringList& source, TDeviceController* device,
+                             qint64 startMs)
+    : Window(window), Source(source), Device(device), StartMs(startMs) {}
+
+void TUpdateThread::run() {
+    Show([](TformUpdateIns& w) { w.MarkFailed(); });
+    bool done = false;
+    try {
+        done = Device && Upload();
+    } catch (const std::exception&) {
+        // A transport fault or a data digit that is no hex number: the update failed.
+        done = false;
+    }
+    if (!done) Show([](TformUpdateIns& w) { w.ShowFailure(); });
+}
+
+bool TUpdateThread::Upload() {
+    totalParts_ = UploadTotalParts(int(Source.size()));
+    Show([total = totalParts_](TformUpdateIns& w) {
+        w.StopLinkCheck();
+        w.SetTotalParts(total);
+    });
+    ShowTimes();
+    Show([](TformUpdateIns& w) {
+        w.ShowStatus(QStringLiteral("Идет переход в режим перепрошивки..."), clBlack);
+    });
+    QString answer;
+    // A boot loader that did not come up shows at the first packet.
+    if (!Stopping()) Device->RequestBoot(QStringLiteral("BL"), answer, false);
+    Step();
+    Step();
+    QString eraseCommand;
+    if (!SendPackets(eraseCommand)) return false;
+    Show([](TformUpdateIns& w) { w.DisableExit(); });
+    if (!SendErase(eraseCommand)) return false;
+    WaitForFlash();
+    if (Stopping()) return false;
+    Show([](TformUpdateIns& w) { w.CompleteBar(); });
+    partsComplete_ = totalParts_;
+    ShowTimes();
+    Show([](TformUpdateIns& w) { w.ShowSuccess(); });
+    return true;
+}
+
+bool TUpdateThread::SendPackets(QString& eraseCommand) {
+    TUploadPackets packets;
+    for (qsizetype i = 1; i < Source.size(); i += 4) {
+        Show([](TformUpdateIns& w) {
+            w.ShowStatus(QStringLiteral("Идет загрузка новой версии прошивки..."), clBlack);
+        });
+        QStringList rows;
+        for (qsizetype j = i; j < i + 4 && j < Source.size(); ++j)
+            rows.append(RecordData(Source.at(j)));
+        const QString packet = packets.Build(int(i - 1), rows);
+        bool accepted = false;
+        for (int attempt = 1; attempt <= 3 && !accepted; ++attempt) {
+            if (!Stopping()) {
+                QString answer;
+                const bool answered = Device->RequestWrite(packet, answer, false);
+                ShowElapsed();
+                accepted = answered && EchoAccepted(packet, answer);
+            }
+            Delay(kPacketPauseMs);
+        }
+        if (!accepted) return false;
+        Step();
+    }
+    eraseCommand = packets.EraseCommand();
+    return true;
+}
+
+bool TUpdateThread::SendErase(const QString& eraseCommand) {
+    // No pause between these tries: the request itself has tried three times.
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        Show([](TformUpdateIns& w) { w.ShowStatus(QStringLiteral("Идет перепрошивка..."), clBlack); });
+        if (Stopping()) continue;
+        QString answer;
+        const bool accepted = Device->RequestErase(eraseCommand, answer, false);
+        ShowElapsed();
+        if (accepted) return true;
+    }
+    return false;
+}
+
+void TUpdateThread::WaitForFlash() {
+    const qint64 start = Clock::NowMs();
+    const qint64 waitMs = Clock::Scaled(kFlashRewriteMs);
+    qint64 lastStep = start;
+    while (Clock::NowMs() - start <= waitMs && !Stopping()) {
+        const qint64 now = Clock::NowMs();
+        if (now - lastStep >= kFlashStepMs) {
+            lastStep = now;
+            Step();
+        }
+        Clock::SleepMs(1);
+    }
+}
+
+void TUpdateThread::Show(std::function<void(TformUpdateIns&)> change) {
+    if (Stopping()) return;
+    // Dropped by Qt when the window is gone; the window itself drops it once it has asked
+    // this thread to stop.
+    QMetaObject::invokeMethod(
+        Window, [window = Window, change = std::move(change)] { window->FromUploadThread(change); },
+        Qt::QueuedConnection);
+}
+
+void TUpdateThread::Step() {
+    if (partsComplete_ < totalParts_) ++partsComplete_;
+    Show([](TformUpdateIns& w) { w.StepBar(); });
+    ShowTimes();
+}
+
+void TUpdateThread::ShowElapsed() {
+    const qint64 elapsed = (Clock::NowMs() - StartMs) / 1000;
+    Show([text = DurationText(quint32(elapsed))](TformUpdateIns& w) { w.ShowElapsed(text); });
+}
+
+void TUpdateThread::ShowTimes() {
+    const qint64 elapsed = (Clock::NowMs() - StartMs) / 1000;
+    // Before the first part is done the remaining time is shown as the elapsed one.
+    const qint64 remaining =
+        partsComplete_ == 0
+            ? elapsed
+            : RoundHalfEven(double(elapsed) / partsComplete_ * (totalParts_ - partsComplete_));
+    ShowElapsed();
+    Show([text = DurationText(quint32(remaining))](TformUpdateIns& w) { w.ShowRemaining(text); });
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/fAppMain.h"
+#include "base/Color.h"
+#include "firmware/UpdateThread.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class TKtProgressBar;
+
+// The update window: offers the firmware image the program carries when it is newer than the
+// connected panel's firmware, runs the automatic upload thread with its progress, times and
+// result, and after an update (done or failed) reconnects to the panel. While it is shown the
+// main window is locked and disabled. Created once at start-up; lives until the end.
+//
+// UpdateState: 0 idle, 1 running, 2 failed (also while the upload runs, until it succeeds),
+// 3 done. The controller's connect reads it (3: reconnect without asking for the port).
+class TformUpdateIns : public QDialog {
+    Q_OBJECT
+public:
+    explicit TformUpdateIns(QWidget* owner = nullptr);
+    // A running upload is asked to stop and waited for: it uses the window to the end.
+    ~TformUpdateIns() override;
+
+    // The firmware text: line 0 the version title ("VER 01.004.014"), then the Intel HEX
+    // records. The title's version goes into FileMajor and FileMinor (-1 where it does not
+    // parse); with both known the main window's caption shows the title.
+    void LoadFirmwareText(const QString& text);
+    // The program carries an image (the text holds a line).
+    bool HasImage() const;
+    // memRes's lines: the title, then the records.
+    QStringList FirmwareLines() const;
+    TFirmwareVersion ImageVersion() const { return {FileMajor, FileMinor}; }
+
+    void FormShow();
+    void btnUpdateVerClick();
+    // By state: idle closes; running asks the upload to stop and, once it has, goes on as
+    // failed; failed and done close, disconnect and reconnect.
+    void btnExitClick();
+    // Esc (and the close box) do what the exit button does, and nothing while it is disabled.
+    void reject() override;
+    // An upload runs (its thread has not ended yet).
+    bool UploadRunning() const { return thread_ != nullptr; }
+
+    // What the upload thread changes, each through a call queued to this window.
+    void FromUploadThread(const std::function<void(TformUpdateIns&)>& change);
+    void StopLinkCheck();
+    void MarkFailed();
+    void SetTotalParts(int total);
+    void StepBar();
+    void CompleteBar();
+    void ShowElapsed(const QString& text);
+    void ShowRemaining(const QString& text);
+    void ShowStatus(const QString& text, TColor color);
+    void DisableExit();
+    void ShowSuccess();
+    void ShowFailure();
+
+    QLabel* Label2;
+    QLabel* lbOldName;
+    QLabel* Label1;
+    QLabel* lbNewName;
+    QLabel* lbError;
+    QLabel* lbTimeAfterHead;
+    QLabel* lbTimeAfter;
+    QLabel* lbTimeLostHead;
+    QLabel* lbTimeLost;
+    TKtProgressBar* KtProgressBar1;
+    QPlainTextEdit* memRes;
+    QWidget* KtPanel1;
+    QPushButton* btnUpdateVer;
+    QPushButton* btnExit;
+
+    int FileMajor = -1;
+    int FileMinor = -1;
+    int UpdateState = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void UploadEnded();
+    void Leave(int state);
+    void SetTimesVisible(bool visible);
+
+    QPointer<TUpdateThread> thread_;
+    // The window has asked the upload to stop: what the thread still sends is dropped.
+    bool stopAsked_ = false;
+    // The exit button was pressed during the upload: it goes on once the thread has ended.
+    bool exitWhenEnded_ = false;
+};
+
+extern TformUpdateIns* formUpdateIns;

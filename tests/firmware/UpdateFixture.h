@@ -1,0 +1,136 @@
+#pragma once
+
+#include "app/StatusBar.h"
+#include "app/ZV9TKFormsController.h"
+#include "app/fConnect.h"
+#include "app/fMain.h"
+#include "base/Cp1251.h"
+#include "firmware/fUpdateIns.h"
+#include "firmware/fUpdateInsertion.h"
+#include "platform/AppFolder.h"
+#include "platform/Clock.h"
+#include "support/FakeBootLoader.h"
+#include "support/ScriptedDialogs.h"
+#include "uikit/KtSplitter.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A 16-byte row of the test image: bytes row*16 .. row*16+15.
+inline QByteArray ImageRow(int row) {
+    QByteArray bytes;
+    for (int i = 0; i < 16; ++i)
+        bytes.append(char((row * 16 + i) * 7 & 0xFF));
+    return bytes;
+}
+
+// An Intel HEX record with its checksum.
+inline QString HexRecord(int type, int address, const QByteArray& data) {
+    QByteArray record;
+    record.append(char(data.size()));
+    record.append(char(address >> 8));
+    record.append(char(address & 0xFF));
+    record.append(char(type));
+    record.append(data);
+    int sum = 0;
+    for (char c : record)
+        sum += quint8(c);
+    record.append(char((256 - sum % 256) % 256));
+    return u':' + QString::fromLatin1(record.toHex().toUpper());
+}
+
+// The program's main window with the real application controller, its update window and HEX
+// viewer, connected through the real connect path to the fake boot loader over a
+// pseudo-terminal. Long waits (the flash rewrite, the boot loader's time-outs) run at 1 %.
+class UpdateFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        SetAppFolderForTests(folder.path());
+        dialogs = &ScriptedDialogs::Reset();
+        oldExit = SetExitProgram([](int) {});
+        Clock::SetScaleForTests(0.01);
+        loader.SetValue("v", "VER 01.004.013");
+        main = std::make_unique<TFormMain>();
+        FormMain = main.get();
+        AppController =
+            new TZV9TKFormsController(main.get(), main->ktCntSpl->LowerRight()->Pane(), main->tv1);
+        main->SetController(std::unique_ptr<TFormAppMainController>(AppController));
+        formUpdateInsertion = new TformUpdateInsertion(main.get());
+        formUpdateIns = new TformUpdateIns(main.get());
+    }
+
+    void TearDown() override {
+        delete formUpdateIns;
+        formUpdateIns = nullptr;
+        delete formUpdateInsertion;
+        formUpdateInsertion = nullptr;
+        main.reset();
+        FormMain = nullptr;
+        Clock::SetScaleForTests(1.0);
+        SetExitProgram(oldExit);
+        SetAppFolderForTests(QString());
+    }
+
+    // The connect dialog's answer: the fake's port, or Cancel.
+    void QueueConnect(int result = mrOk) {
+        dialogs->QueueExec([this, result](QDialog& dialog) {
+            auto& connect = dynamic_cast<TFormConnect&>(dialog);
+            connect.SetPorts({loader.PortPath()});
+            connect.ComPorts->setCurrentIndex(0);
+            return result;
+        });
+    }
+
+    // The image of `rows` rows under the title "VER 01.004.014".
+    static QString Firmware(int rows) {
+        QStringList lines{QStringLiteral("VER 01.004.014")};
+        for (int r = 0; r < rows; ++r)
+            lines.append(HexRecord(0, r * 16, ImageRow(r)));
+        return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    }
+
+    // Connects with an image on board: the window offers the update.
+    void ConnectWithOffer(int rows) {
+        formUpdateIns->LoadFirmwareText(Firmware(rows));
+        QueueConnect();
+        main->ConnectAndOfferUpdate();
+        ASSERT_TRUE(AppController->IsConnected());
+        ASSERT_TRUE(formUpdateIns->isVisible());
+    }
+
+    static bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
+        const qint64 start = Clock::NowMs();
+        while (!done()) {
+            if (Clock::NowMs() - start > timeoutMs) return false;
+            QCoreApplication::processEvents();
+            Clock::SleepMs(1);
+        }
+        QCoreApplication::processEvents();
+        return true;
+    }
+
+    // Presses the update button and waits for the upload thread to end.
+    void RunUpdate() {
+        formUpdateIns->btnUpdateVer->click();
+        ASSERT_TRUE(WaitUntil([] { return !formUpdateIns->UploadRunning(); }));
+    }
+
+    QList<QByteArray> FramesStartingWith(const QByteArray& prefix) const {
+        QList<QByteArray> frames;
+        for (const QByteArray& frame : loader.Frames())
+            if (frame.startsWith(prefix)) frames.append(frame);
+        return frames;
+    }
+
+    QTemporaryDir folder;
+    ScriptedDialogs* dialogs = nullptr;
+    std::function<void(int)> oldExit;
+    FakeBootLoader loader;
+    std::unique_ptr<TFormMain> main;
+};
