@@ -13,9 +13,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QPalette>
 #include <QPointer>
 #include <QStyleFactory>
+#include <QTranslator>
 
 TFormErrors* FormErrors = nullptr;
 
@@ -68,6 +70,16 @@ void ApplyDesktopLook() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     QApplication::setFont(font);
+}
+
+QTranslator* InstallQtTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
 }
 
 void StartProgram() {

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class QTranslator;
 class QWidget;
 class TFormErrors;
 
@@ -10,6 +11,11 @@ class TFormErrors;
 // The look the windows were designed for: the Fusion style with the classic desktop colours,
 // whatever the Linux theme is.
 void ApplyDesktopLook();
+
+// Qt's own texts (file dialogs, standard buttons, edit menus) in Russian, like the rest of the
+// program. Returns the translator it installed (owned by the application; deleting it takes
+// it out again), or nullptr when Qt's Russian translation is not on the machine.
+QTranslator* InstallQtTranslation();
 
 // The splash with its fade-in, then the windows in their order and the application controller.
 // The splash is gone when it returns, also when creating a window or the controller throws

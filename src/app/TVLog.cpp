@@ -6,9 +6,22 @@
 #include "platform/SafeFile.h"
 
 #include <QCheckBox>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace {
+
+// Draws every log line on one row: a raw answer carries the panel's CR LF, which would make
+// each exchange three rows high in a pane that holds a handful. The node keeps its text as it
+// came (the saved log writes it so); only what is drawn shows each line break as one mark.
+class TOneRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant& value, const QLocale&) const override {
+        return OneRowText(value.toString());
+    }
+};
 
 constexpr TColor kPlainBackground = clWhite;
 constexpr TColor kDetailBackground = clInfoBk;
@@ -23,7 +36,17 @@ void AppendText(QByteArray& out, const QTreeWidgetItem* item, int depth) {
 
 } // namespace
 
-TTVLog::TTVLog(QTreeWidget* Tree) : Tree(Tree) {}
+QString OneRowText(QString text) {
+    const QString mark(QChar(0x21B5)); // ↵
+    text.replace(QStringLiteral("\r\n"), mark);
+    text.replace(u'\r', mark);
+    text.replace(u'\n', mark);
+    return text;
+}
+
+TTVLog::TTVLog(QTreeWidget* Tree) : Tree(Tree) {
+    Tree->setItemDelegate(new TOneRowDelegate(Tree));
+}
 
 void TTVLog::WriteInfo(const QString& Text) {
     Add(nullptr, Text, clBlack, kDetailBackground);
@@ -52,7 +75,8 @@ void TTVLog::SetScrollBox(const QCheckBox* Box) {
     scrollBox_ = Box;
 }
 
-QTreeWidgetItem* TTVLog::Add(QTreeWidgetItem* parent, const QString& text, TColor textColor, TColor background) {
+QTreeWidgetItem* TTVLog::Add(QTreeWidgetItem* parent, const QString& text, TColor textColor,
+                             TColor background) {
     auto* item = new QTreeWidgetItem(QStringList{text});
     // The view draws these only while the line is not selected; a selected line shows in the
     // selection colours.
@@ -82,8 +106,7 @@ QByteArray TTVLog::ToText() const {
 
 void TTVLog::Save() {
     const QString fileName = DialogService::Instance().FileDialog(TextFileSaveDialog());
-    if (fileName.isEmpty())
-        return;
+    if (fileName.isEmpty()) return;
     QString reason;
     if (!WriteFileSafely(fileName, ToText(), &reason))
         ShowError(QStringLiteral("Не удалось сохранить файл \"%1\". %2").arg(fileName, reason));

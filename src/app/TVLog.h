@@ -6,8 +6,11 @@ class QCheckBox;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+// A log line's text as the pane draws it: each line break (CR LF, CR or LF) becomes one "↵".
+QString OneRowText(QString text);
+
 // The log pane: every log line is one node of the main window's log tree with its own text and
-// background colour; detail lines are children of their line. The pane's buttons and its
+// background colour, drawn on one row; detail lines are children of their line. The pane's buttons and its
 // "Прокрутка?" box are wired to Clear, Save and SetScrollBox.
 class TTVLog : public TLogWriter {
 public:

@@ -16,6 +16,7 @@ class TFormProgress;
 class TFormCommon;
 class TformATests;
 class TFormKBDs;
+class TFormLoops;
 class TformGPRS;
 class TFormEnNumber;
 class TFormHistory;
@@ -148,6 +149,8 @@ private:
     void WriteEngineerNumbers(TFormEnNumber& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
+    void ReadLoops(TFormLoops& page);
+    void WriteLoops(TFormLoops& page);
     void ReadHistory(TFormHistory& page);
     // Up to three tries at one record; true with a record of exactly 39 characters.
     bool FetchHistoryRecord(quint16 index, QString& record);

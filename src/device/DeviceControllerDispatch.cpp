@@ -7,6 +7,7 @@
 #include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fKBDs.h"
+#include "app/fLoops.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
 // before it.
@@ -14,6 +15,7 @@
 void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return ReadCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return ReadAutoTests(*autoTests);
+    if (auto* loops = qobject_cast<TFormLoops*>(&page)) return ReadLoops(*loops);
     if (auto* gprs = qobject_cast<TformGPRS*>(&page)) return ReadGprs(*gprs);
     if (auto* numbers = qobject_cast<TFormEnNumber*>(&page)) return ReadEngineerNumbers(*numbers);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
@@ -23,6 +25,7 @@ void TDeviceController::DispatchRead(TformIncl& page) {
 void TDeviceController::DispatchWrite(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return WriteCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return WriteAutoTests(*autoTests);
+    if (auto* loops = qobject_cast<TFormLoops*>(&page)) return WriteLoops(*loops);
     if (auto* gprs = qobject_cast<TformGPRS*>(&page)) return WriteGprs(*gprs);
     if (auto* numbers = qobject_cast<TFormEnNumber*>(&page)) return WriteEngineerNumbers(*numbers);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return WriteKeypads(*keypads);

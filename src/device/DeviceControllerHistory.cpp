@@ -4,13 +4,12 @@
 #include "device/DeviceController.h"
 
 #include "app/HistoryDecoding.h"
+#include "app/HistoryTextFile.h"
 #include "app/StringGrid.h"
 #include "app/fHistory.h"
 #include "app/fProgress.h"
-#include "base/Cp1251.h"
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
-#include "platform/SafeFile.h"
 
 #include <QCoreApplication>
 
@@ -22,13 +21,6 @@ constexpr int kPage = TFormHistory::EventRows;
 // What the panel answers for a slot it has not written yet; such an answer is asked once more
 // at once, as the panel may have been writing that very slot.
 const QString kUnwrittenTail = QStringLiteral("FFFF FFFFFFFFFFFFFFFF");
-const QString kHistoryFile = QStringLiteral("История.txt");
-
-void WriteHistoryFile(const QString& text) {
-    QString reason;
-    if (!WriteFileSafely(kHistoryFile, toCp1251(text), &reason))
-        throw EBaseError(QStringLiteral("Не удалось сохранить файл \"%1\". %2").arg(kHistoryFile, reason));
-}
 
 } // namespace
 
@@ -129,10 +121,9 @@ bool TDeviceController::ReadHistoryRange(TFormHistory& page, quint16 first, quin
 }
 
 void TDeviceController::SaveHistoryToFile(TFormHistory& page) {
-    WriteHistoryFile(QString()); // emptied at the start; a file that cannot be written ends here
+    THistoryTextFile file(QStringLiteral("История.txt"), page.WayNames); // in the current folder
     HistoryRun = true;
     TPollPause pause(Host);
-    QString text;
     try {
         quint16 pointer = 0;
         if (Device.GetHistoryPointer(pointer)) {
@@ -144,19 +135,19 @@ void TDeviceController::SaveHistoryToFile(TFormHistory& page) {
                 const bool ok = Device.GetHistoryRecord(index, record);
                 StepProgress();
                 if (!ok) continue;
-                AppendHistoryFileLines(text, index, record, page.WayNames);
+                file.Add(index, record);
                 --index;
             }
         }
     } catch (...) {
         try {
-            WriteHistoryFile(text);
+            file.Write();
         } catch (const EBaseError&) {
             // The first failure is the one to report.
         }
         throw;
     }
-    WriteHistoryFile(text);
+    file.Write();
 }
 
 bool TDeviceController::ClearHistory() {

@@ -118,8 +118,10 @@ void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
         painter_->setFont(Font);
         painter_->setPen(ToQColor(FontColor));
         const QFontMetrics metrics(Font);
-        const int left = TextAlign == taCenter ? x - metrics.horizontalAdvance(text) / 2 : x;
-        painter_->drawText(QPoint(left, y + metrics.ascent()), text);
+        painter_->translate(x, y);
+        painter_->rotate(-FontEscapement / 10.0);
+        const int left = TextAlign == taCenter ? -metrics.horizontalAdvance(text) / 2 : 0;
+        painter_->drawText(QPoint(left, metrics.ascent()), text);
     }
     painter_->restore();
 }

@@ -48,6 +48,8 @@ public:
     } Brush;
     QFont Font;
     TColor FontColor = clBlack;
+    // Angle of the text's base line in tenths of a degree, counter-clockwise.
+    int FontEscapement = 0;
     TTextAlign TextAlign = taLeft;
 
     // A line in the pen from (x0, y0) towards (x1, y1), without the end point.
@@ -64,7 +66,8 @@ public:
     // The image scaled to the rectangle, pixel for pixel (no smoothing).
     void StretchDraw(const TRect& r, const QImage& image);
 
-    // A text at (x, y) by TextAlign, clipped to Clip; with a solid brush Clip is filled first.
+    // A text at (x, y) by TextAlign and turned by FontEscapement around that point, clipped to
+    // Clip; with a solid brush Clip is filled first.
     void TextRect(const TRect& clip, int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;

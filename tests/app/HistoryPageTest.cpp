@@ -239,6 +239,20 @@ TEST_F(HistoryPageTest, TheOpenPageExportsEventTextsOfRowsNeverDrawn) {
 }
 
 TEST_F(HistoryPageTest, OnlyYesOkYesErasesAndOnlyAnErasedHistoryLeavesThePage) {
+    // The controller's tables reach the page's buttons: three need a panel, five are locked.
+    const auto enabled = [this] {
+        QString flags;
+        for (const QPushButton* button :
+             {history->btnBackward, history->Button1, history->btnClear, history->Button2, history->Button3})
+            flags += button->isEnabled() ? u'1' : u'0';
+        return flags.toStdString();
+    };
+    EXPECT_EQ(enabled(), "11111");
+    controller->LockUI();
+    EXPECT_EQ(enabled(), "00000");
+    controller->UnlockUI();
+    EXPECT_EQ(enabled(), "11111");
+
     for (const QList<int>& refused : QList<QList<int>>{
              {mrNo}, {mrCancel}, {mrYes, mrCancel}, {mrYes, mrOk, mrNo}, {mrYes, mrOk, mrCancel}})
         EXPECT_FALSE(Erase(refused));
@@ -247,7 +261,9 @@ TEST_F(HistoryPageTest, OnlyYesOkYesErasesAndOnlyAnErasedHistoryLeavesThePage) {
 
     // The panel does not answer the erase.
     Clock::SetScaleForTests(0.01);
-    panel.SetFault("FH", FakeFault{true});
+    FakeFault silent;
+    silent.silent = true;
+    panel.SetFault("FH", silent);
     EXPECT_TRUE(Erase({mrYes, mrOk, mrYes}));
     EXPECT_EQ(dialogs->messages.at(0).text, QStringLiteral("Вы уверены, что хотите стереть историю?"));
     EXPECT_EQ(dialogs->messages.at(0).buttons, TMsgDlgButtons(mbYes | mbNo | mbCancel));
@@ -269,4 +285,6 @@ TEST_F(HistoryPageTest, OnlyYesOkYesErasesAndOnlyAnErasedHistoryLeavesThePage) {
     EXPECT_TRUE(MainUsable());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(main->findChild<TFormWaiting*>(), nullptr);
+    controller->Disconnect();
+    EXPECT_EQ(enabled(), "01001");
 }

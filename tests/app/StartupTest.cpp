@@ -13,8 +13,11 @@
 #include "uikit/KtSplitter.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -100,4 +103,22 @@ TEST(Startup, TheUpdateIsOfferedOnlyToAPanelThatCanTakeANewerImage) {
         EXPECT_EQ(FirmwareUpdateOffered(PanelVersionFromStatus(QString::fromLatin1(c.status)), c.image),
                   c.offered)
             << c.status;
+}
+
+// Qt's own buttons speak Russian once the program has started, and English again without it.
+TEST(Startup, QtsOwnTextsAreRussian) {
+    const auto texts = [] {
+        QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                             QDialogButtonBox::No);
+        QStringList shown;
+        for (auto which :
+             {QDialogButtonBox::Save, QDialogButtonBox::Cancel, QDialogButtonBox::Yes, QDialogButtonBox::No})
+            shown << box.button(which)->text().remove(u'&');
+        return shown.join(u' ');
+    };
+    std::unique_ptr<QTranslator> translator(InstallQtTranslation());
+    ASSERT_TRUE(translator) << "Qt's Russian translation is installed with the program's packages";
+    EXPECT_EQ(texts(), QStringLiteral("Сохранить Отмена Да Нет"));
+    translator.reset();
+    EXPECT_EQ(texts(), QStringLiteral("Save Cancel Yes No"));
 }

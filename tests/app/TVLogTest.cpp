@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -149,4 +150,21 @@ TEST(TVLog, SavesTabIndentedCp1251Lines) {
     EXPECT_TRUE(dialogs.messages.at(0).text.contains(bad));
     EXPECT_FALSE(QFile::exists(bad));
     EXPECT_EQ(pane.tree.topLevelItemCount(), 5);
+}
+
+// A raw answer with the panel's line breaks takes one row like any line; saved, it keeps them.
+TEST(TVLog, EveryLineIsDrawnOnOneRow) {
+    LogPane pane;
+    pane.log.WriteDetail(QStringLiteral(">>>>"), QStringLiteral("\r\n>0050\r\nOK\r\n"), clFuchsia);
+    pane.log.WriteMessage(QStringLiteral("a\nb\rc"));
+    pane.tree.expandAll();
+    QTreeWidgetItem* plain = pane.tree.topLevelItem(0);
+    QTreeWidgetItem* answer = plain->child(0);
+    EXPECT_EQ(pane.tree.visualItemRect(answer).height(), pane.tree.visualItemRect(plain).height());
+    const QAbstractItemDelegate* delegate = pane.tree.itemDelegate();
+    ASSERT_TRUE(dynamic_cast<const QStyledItemDelegate*>(delegate));
+    EXPECT_EQ(static_cast<const QStyledItemDelegate*>(delegate)->displayText(answer->text(0), QLocale()),
+              QStringLiteral("↵>0050↵OK↵"));
+    EXPECT_EQ(OneRowText(QStringLiteral("a\nb\rc")), QStringLiteral("a↵b↵c"));
+    EXPECT_EQ(pane.log.ToText(), QByteArray(">>>>\r\n\t\r\n>0050\r\nOK\r\n\r\na\nb\rc\r\n"));
 }
