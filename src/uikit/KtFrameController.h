@@ -85,7 +85,6 @@ public:
     // BeginLoading and Loaded; Loaded then pushes everything to the linked controls.
     void BeginLoading() { loading_ = true; }
     void Loaded();
-    bool Loading() const { return loading_; }
     // Properties of older designs, stored as they are without pushing (Loaded does that):
     // "FrameFlat" true stands for a hot-tracked status frame that lowers when hot;
     // "FrameFocusStyle" was the hot style.
