@@ -42,7 +42,6 @@ TEST(WayDescriptor, EncodesEveryChannelAndDecodesItBack) {
     EXPECT_EQ(WayDescriptor(0, 3), QStringLiteral("00100")) << "no way digit for a way not in use";
     EXPECT_EQ(WayDescriptor(-1, 3), QStringLiteral("00100")) << "no channel chosen is not in use";
     EXPECT_EQ(WayDescriptor(1, 8), QStringLiteral("70111"));
-    EXPECT_EQ(WayDescriptor(6, 2), QStringLiteral("11010"));
     EXPECT_EQ(WayChannelIndex(QStringLiteral("00100")), 4) << "not in use reads as GSM voice SIM 2";
     for (int channel = 1; channel <= 8; ++channel)
         EXPECT_EQ(WayChannelIndex(WayDescriptor(channel, 5)), channel);
