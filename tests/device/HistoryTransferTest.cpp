@@ -70,7 +70,7 @@ protected:
     // Clicks "Отмена" of the transfer's progress window at the first message handling after
     // delayMs.
     void CancelAfter(int delayMs) {
-        QTimer::singleShot(delayMs, [this] {
+        QTimer::singleShot(delayMs, &page, [this] {
             if (auto* progress = host.window.findChild<TFormProgress*>()) progress->Button1->click();
         });
     }
