@@ -1,8 +1,7 @@
 #include "uikit/KtColorScheme.h"
-#include "support/ScriptedThemes.h"
 #include "uikit/KtColors.h"
+#include "support/ScriptedThemes.h"
 #include "uikit/KtGlobals.h"
-#include "uikit/KtThemes.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +32,7 @@ namespace {
 // A desktop whose themes a test turns on or off; the scheme is set back afterwards.
 class ThemedDesktop : public ::testing::Test {
 protected:
-    ~ThemedDesktop() override {
-        SetThemesActive(false);
-        XPColorScheme = 0;
-    }
+    ~ThemedDesktop() override { XPColorScheme = 0; }
     ScopedThemes themes;
 };
 
@@ -63,7 +59,7 @@ TEST_F(ThemedDesktop, WithoutThemesEverySchemeGivesThePlainColours) {
 }
 
 TEST_F(ThemedDesktop, OfficeStyleFollowsTheSchemeOnlyWithThemes) {
-    SetThemesActive(true);
+    themes->active = true;
     XPColorScheme = 2;
     TColor a, b, c;
     GetGradientBarColors(gcsMSOffice, a, b);
@@ -82,7 +78,7 @@ TEST_F(ThemedDesktop, OfficeStyleFollowsTheSchemeOnlyWithThemes) {
 TEST_F(ThemedDesktop, ThemeColoursFallBackToTheButtonFace) {
     themes->colors[ScriptedThemes::Key(QStringLiteral("button"), 4, 1, 3803)] = 0x00123456;
     EXPECT_EQ(GetXPThemeColor(6), clBtnFace); // themes off
-    SetThemesActive(true);
+    themes->active = true;
     EXPECT_EQ(GetXPThemeColor(6), 0x00123456);
     EXPECT_EQ(GetXPThemeColor(0), clBtnFace); // the theme has no edit border colour
     EXPECT_EQ(GetXPThemeColor(7), clWhite);
