@@ -56,6 +56,14 @@ QList<QObject*> TFormAppMainController::LockedCommands() const {
     return commands;
 }
 
+QList<TPageControlName> TFormAppMainController::NamedPageControls() const {
+    QList<TPageControlName> names;
+    for (const TPageButtons& group : kLockedPageButtons)
+        for (const char* name : group.buttons)
+            names.append({QString::fromLatin1(group.page), QString::fromLatin1(name)});
+    return names;
+}
+
 QWidget* TFormAppMainController::FindPageControl(const QString& page, const QString& control) const {
     for (TformIncl* candidate : Pages())
         if (asciiSameText(candidate->objectName(), page)) return candidate->FindControl(control);

@@ -11,6 +11,13 @@ class TDeviceController;
 class TFormAppMain;
 class TTVLog;
 
+// A control that a table of the controller names by string: the object names of its page and
+// of the control.
+struct TPageControlName {
+    QString page;
+    QString control;
+};
+
 // Binds the controller chain to the configurator's main window: which commands are enabled,
 // the lock of the user interface during a transfer, the errors window, and the device
 // controller of the open connection, which does the page transfers.
@@ -38,6 +45,10 @@ public:
     TDeviceController* GetDeviceController() const { return ActiveDevice.get(); }
     // The log writer on the main window's log tree.
     TTVLog* LogPane() const;
+    // Every page control that the controller's tables name by string (the page buttons a lock
+    // disables, ...). Such a name acts only when it matches, so each must resolve once its page
+    // exists.
+    virtual QList<TPageControlName> NamedPageControls() const;
 
 protected:
     TFormAppMainController(TFormAppMain* mainForm, QWidget* pane, QTreeWidget* tree);

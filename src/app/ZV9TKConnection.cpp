@@ -53,6 +53,16 @@ const TVersionGate kVersionGates[] = {
 
 } // namespace
 
+QList<TPageControlName> TZV9TKFormsController::NamedPageControls() const {
+    QList<TPageControlName> names = TFormAppMainController::NamedPageControls();
+    for (const TPageControls& group : kConnectedOnlyButtons)
+        for (const char* name : group.controls)
+            names.append({QString::fromLatin1(group.page), QString::fromLatin1(name)});
+    for (const TVersionGate& gate : kVersionGates)
+        names.append({QString::fromLatin1(gate.page), QString::fromLatin1(gate.control)});
+    return names;
+}
+
 void TZV9TKFormsController::SetConnected(bool connected) {
     TFormAppMainController::SetConnected(connected);
     for (QAction* item : {Main->mnuStart, Main->mnuStop, Main->mnuReload})

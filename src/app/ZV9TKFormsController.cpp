@@ -9,6 +9,7 @@
 #include "app/fKBDs.h"
 #include "app/fLoops.h"
 #include "app/fMain.h"
+#include "app/fWays.h"
 #include "device/DeviceController.h"
 #include "device/MsgFile.h"
 #include "link/ComPortWorker.h"
@@ -43,8 +44,10 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     new TformGPRS(Pane);
     new TFormLoops(Pane);
     new TFormEnNumber(Pane);
+    auto* ways = new TformWays(Pane);
     new TFormKBDs(Pane);
-    new TFormHistory(Pane);
+    auto* history = new TFormHistory(Pane);
+    history->WayNames = [ways](int way) { return ways->WayChannelName(way); };
     const QList<TformIncl*> pages = Pages();
     CurrentPage = pages.isEmpty() ? nullptr : pages.first();
     ShowCurrent();

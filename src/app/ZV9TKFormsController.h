@@ -25,6 +25,9 @@ public:
 
     void CreatePages(QWidget* owner) override;
 
+    // Also the page buttons that need a panel and the controls gated by firmware version.
+    QList<TPageControlName> NamedPageControls() const override;
+
     // Beyond the commands of any configurator: the panel's service commands, the buttons of
     // the pages that need a panel and, once the panel's version is known, the settings that
     // its firmware supports.

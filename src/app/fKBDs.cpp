@@ -55,7 +55,7 @@ QTableWidgetItem* FixedCell(const QString& text) {
 TFormKBDs::TFormKBDs(QWidget* owner) : TformIncl(owner) {
     setObjectName(QStringLiteral("FormKBDs")); // the settings section
     const TPageFrame frame = CreatePageFrame(*this, QStringLiteral("ScrollBox1"), QStringLiteral("GroupBox1"),
-                                             QStringLiteral("Натройка объектов"), QSize(657, 596));
+                                             QStringLiteral("Натройка объектов"), QSize(670, 596));
     setWindowTitle(QStringLiteral("Настройка объектов")); // the tree's text; the group keeps its own
     ScrollBox1 = frame.ScrollBox;
     GroupBox1 = frame.GroupBox;
@@ -72,14 +72,14 @@ TFormKBDs::TFormKBDs(QWidget* owner) : TformIncl(owner) {
     cbACIDcode->hide();
 
     KtGroupBox1 = c.AddOther(PlainFont(new QGroupBox(GroupBox1)), QStringLiteral("KtGroupBox1"));
-    KtGroupBox1->setGeometry(16, 72, 625, 516);
+    KtGroupBox1->setGeometry(16, 72, 638, 516);
     QLabel* hint = c.AddLabel(
         KtGroupBox1, QStringLiteral("Label1"),
         QStringLiteral("Для изменения значения или удаления номера объекта необходимо выбрать мышью поле "
                        "\"№ в сети\" в таблице. Для добавления нового объекта необходимо нажать кнопку "
                        "\"Добавить объект\"."));
     hint->setWordWrap(true);
-    hint->setGeometry(8, 12, 609, 30);
+    hint->setGeometry(8, 12, 622, 30);
     QLabel* heading =
         c.AddLabel(KtGroupBox1, QStringLiteral("Label2"), QStringLiteral("Настройка номеров объектов"));
     QFont bold = heading->font();
@@ -92,15 +92,15 @@ TFormKBDs::TFormKBDs(QWidget* owner) : TformIncl(owner) {
     lbKBDSNUM->move(8, 78);
     lbKBDSNUM->adjustSize();
     etKBSNum = c.AddEdit(KtGroupBox1, QStringLiteral("etKBSNum"), QStringLiteral("0"));
-    etKBSNum->setGeometry(216, 74, 41, 21);
+    etKBSNum->setGeometry(lbKBDSNUM->x() + lbKBDSNUM->width() + 8, 74, 41, 21);
     SetDesignedMaxLength(etKBSNum, 3);
     etKBSNum->setEnabled(false); // only the dialog and the panel change the count
     etKBSNum->setText(c.HintOf(etKBSNum));
     Button1 = c.AddOther(new QPushButton(QStringLiteral("Добавить объект"), KtGroupBox1),
                          QStringLiteral("Button1"));
-    Button1->setGeometry(272, 72, 121, 25);
+    Button1->setGeometry(etKBSNum->x() + etKBSNum->width() + 16, 72, 121, 25);
     SG = c.AddOther(new QTableWidget(KtGroupBox1), QStringLiteral("SG"));
-    SG->setGeometry(8, 106, 609, 402);
+    SG->setGeometry(8, 106, 622, 402); // both columns and the scroll bar
 
     InitGrid();
     if (MsgFile)

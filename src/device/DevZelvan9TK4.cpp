@@ -315,14 +315,14 @@ bool TDevZelvan9TK4::SetWayDescriptor(int way, const QString& value) {
 }
 
 // A telephone number holds only "+", digits and the dial pause "W"; an answer with anything
-// else is taken as garbled and asked again, three reads in all.
+// else is taken as garbled and asked again, three reads in all. A read that got no answer gives
+// an empty value, which is a number: a silent panel is not asked twice more.
 bool TDevZelvan9TK4::GetPhoneNumber(int way, QString& number) {
-    bool ok = false;
     for (int read = 1; read <= 3; ++read) {
-        ok = Query(QStringLiteral("h") + HexIndex(way), number) && IsDialString(number);
-        if (ok) break;
+        const bool answered = Query(QStringLiteral("h") + HexIndex(way), number);
+        if (IsDialString(number)) return answered;
     }
-    return ok;
+    return false;
 }
 
 bool TDevZelvan9TK4::SetPhoneNumber(int way, const QString& number) {

@@ -15,6 +15,7 @@ class TformIncl;
 class TFormProgress;
 class TFormCommon;
 class TformATests;
+class TformWays;
 class TFormKBDs;
 class TFormLoops;
 class TformGPRS;
@@ -147,6 +148,13 @@ private:
     void WriteGprs(TformGPRS& page);
     void ReadEngineerNumbers(TFormEnNumber& page);
     void WriteEngineerNumbers(TFormEnNumber& page);
+    void ReadWays(TformWays& page);
+    // Refused as a whole, with a message box and nothing sent, while a used way has no number.
+    void WriteWays(TformWays& page);
+    void ReadWayGroups(TformWays& page);
+    void WritePhones(TformWays& page);
+    void WriteWayChannels(TformWays& page);
+    void WriteWayGroups(TformWays& page);
     void ReadKeypads(TFormKBDs& page);
     void WriteKeypads(TFormKBDs& page);
     void ReadLoops(TFormLoops& page);

@@ -8,6 +8,7 @@
 #include "app/fIn.h"
 #include "app/fKBDs.h"
 #include "app/fLoops.h"
+#include "app/fWays.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
 // before it.
@@ -18,6 +19,7 @@ void TDeviceController::DispatchRead(TformIncl& page) {
     if (auto* loops = qobject_cast<TFormLoops*>(&page)) return ReadLoops(*loops);
     if (auto* gprs = qobject_cast<TformGPRS*>(&page)) return ReadGprs(*gprs);
     if (auto* numbers = qobject_cast<TFormEnNumber*>(&page)) return ReadEngineerNumbers(*numbers);
+    if (auto* ways = qobject_cast<TformWays*>(&page)) return ReadWays(*ways);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return ReadKeypads(*keypads);
     if (auto* history = qobject_cast<TFormHistory*>(&page)) return ReadHistory(*history);
 }
@@ -28,5 +30,6 @@ void TDeviceController::DispatchWrite(TformIncl& page) {
     if (auto* loops = qobject_cast<TFormLoops*>(&page)) return WriteLoops(*loops);
     if (auto* gprs = qobject_cast<TformGPRS*>(&page)) return WriteGprs(*gprs);
     if (auto* numbers = qobject_cast<TFormEnNumber*>(&page)) return WriteEngineerNumbers(*numbers);
+    if (auto* ways = qobject_cast<TformWays*>(&page)) return WriteWays(*ways);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return WriteKeypads(*keypads);
 }

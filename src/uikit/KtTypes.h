@@ -21,7 +21,6 @@ public:
     }
     constexpr unsigned Bits() const { return bits_; }
     constexpr bool Contains(TSide side) const { return (bits_ & Bit(side)) != 0; }
-    constexpr bool IsEmpty() const { return bits_ == 0; }
     constexpr bool operator==(const TSides&) const = default;
 
 private:

@@ -239,6 +239,20 @@ TEST_F(HistoryPageTest, TheOpenPageExportsEventTextsOfRowsNeverDrawn) {
 }
 
 TEST_F(HistoryPageTest, OnlyYesOkYesErasesAndOnlyAnErasedHistoryLeavesThePage) {
+    // The controller's tables reach the page's buttons: three need a panel, five are locked.
+    const auto enabled = [this] {
+        QString flags;
+        for (const QPushButton* button :
+             {history->btnBackward, history->Button1, history->btnClear, history->Button2, history->Button3})
+            flags += button->isEnabled() ? u'1' : u'0';
+        return flags.toStdString();
+    };
+    EXPECT_EQ(enabled(), "11111");
+    controller->LockUI();
+    EXPECT_EQ(enabled(), "00000");
+    controller->UnlockUI();
+    EXPECT_EQ(enabled(), "11111");
+
     for (const QList<int>& refused : QList<QList<int>>{
              {mrNo}, {mrCancel}, {mrYes, mrCancel}, {mrYes, mrOk, mrNo}, {mrYes, mrOk, mrCancel}})
         EXPECT_FALSE(Erase(refused));
@@ -271,4 +285,6 @@ TEST_F(HistoryPageTest, OnlyYesOkYesErasesAndOnlyAnErasedHistoryLeavesThePage) {
     EXPECT_TRUE(MainUsable());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(main->findChild<TFormWaiting*>(), nullptr);
+    controller->Disconnect();
+    EXPECT_EQ(enabled(), "01001");
 }

@@ -1,11 +1,15 @@
+#include "DesignedPages.h"
+
 #include "app/Startup.h"
 #include "app/ZV9TKFormsController.h"
 #include "app/fAbout.h"
 #include "app/fAppMain.h"
 #include "app/fErrors.h"
+#include "app/fHistory.h"
 #include "app/fIn.h"
 #include "app/fLoad.h"
 #include "app/fMain.h"
+#include "app/fWays.h"
 #include "device/MsgFile.h"
 #include "platform/AppFolder.h"
 #include "platform/ProgramVersion.h"
@@ -13,6 +17,7 @@
 #include "uikit/KtSplitter.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
@@ -64,8 +69,13 @@ TEST(Startup, CreatesTheWindowsInOrderWithTheControllerAndFreesTheSplash) {
     QStringList pages;
     for (const TformIncl* page : AppController->Pages())
         pages << page->objectName();
-    EXPECT_EQ(pages.join(u' ').toStdString(),
-              "FormCommon formATests formGPRS FormLoops FormEnNumber FormKBDs FormHistory");
+    EXPECT_EQ(pages, kDesignedPages);
+    // The history names the delivery ways by the ways page's channels.
+    auto* ways = qobject_cast<TformWays*>(AppController->Pages().value(5));
+    auto* history = qobject_cast<TFormHistory*>(AppController->Pages().value(7));
+    ASSERT_TRUE(ways && history && history->WayNames);
+    ways->cb(2)->setCurrentIndex(8);
+    EXPECT_EQ(history->WayNames(2), QStringLiteral("GPRS-SIM2"));
     ASSERT_EQ(FormMain->tv1->topLevelItemCount(), pages.size());
     EXPECT_EQ(FormMain->tv1->topLevelItem(1)->text(0), QStringLiteral("Системные события"));
     EXPECT_EQ(AppController->Current(), AppController->Pages().value(0)) << "the first page is shown";

@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <functional>
@@ -56,6 +57,11 @@ protected:
         oldExit = SetExitProgram([](int) {});
         Clock::SetScaleForTests(0.01);
         loader.SetValue("v", "VER 01.004.013");
+        // The service word shows the service upload's menu item.
+        QFile ini(folder.filePath(QStringLiteral("current.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Update]\r\nUpdatePanelVersion=wobrix\r\n");
+        ini.close();
         main = std::make_unique<TFormMain>();
         FormMain = main.get();
         AppController =

@@ -40,6 +40,20 @@ protected:
     }
 };
 
+// A control that paints its parent's picture over a face of its own while being painted.
+class SeeThroughChild : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::green);
+        TCanvas canvas(p);
+        DrawParentImage(this, canvas);
+    }
+};
+
 } // namespace
 
 TEST(KtParentImage, ChildShowsWhatItsParentPaintsBehindIt) {
@@ -53,6 +67,11 @@ TEST(KtParentImage, ChildShowsWhatItsParentPaintsBehindIt) {
         DrawParentImage(&child, canvas);
     }
     EXPECT_EQ(Picture(image, {{clRed, 'r'}, {clBlue, 'b'}}), (Rows{"rrbb", "rrbb"}));
+
+    SeeThroughChild painted(&parent);
+    painted.setGeometry(8, 6, 4, 2);
+    const QImage shown = parent.grab().toImage().copy(8, 6, 4, 2);
+    EXPECT_EQ(Picture(shown, {{clRed, 'r'}, {clBlue, 'b'}}), (Rows{"rrbb", "rrbb"}));
 
     QWidget orphan;
     QImage untouched = SentinelImage(2, 1);

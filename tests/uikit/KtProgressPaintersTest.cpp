@@ -1,4 +1,5 @@
 #include "uikit/KtProgressPainters.h"
+#include "uikit/KtThemes.h"
 
 #include "KitImage.h"
 
@@ -106,4 +107,23 @@ TEST(KtGradientBar, FillsItsShareAndSurvivesAThinCentreGradient) {
                         true);
     });
     EXPECT_EQ(Inner(thin, {{clRed, 'r'}}), (Rows{"rrrrr....."}));
+}
+
+TEST(KtLEDBar, ThemedChunkFillsItsShareInsideTheFrame) {
+    SetThemesActive(true);
+    const auto themed = [](TOrientation o) {
+        return [o](TCanvas& c, const TRect& r) { DrawLEDBar(c, r, o, clRed, clWhite, 5, 150, true, false); };
+    };
+    // 150 % shows as full: the chunk covers the bar inside its one-pixel frame, nothing more.
+    const QImage horizontal = Bar(12, 6, themed(orHorizontal));
+    for (int x = 1; x <= 12; ++x) {
+        EXPECT_EQ(PixelAt(horizontal, x, 1), kSentinel) << x;
+        EXPECT_EQ(PixelAt(horizontal, x, 3) != kSentinel, x > 1 && x < 12) << x;
+    }
+    const QImage half = Bar(6, 12, [](TCanvas& c, const TRect& r) {
+        DrawLEDBar(c, r, orVertical, clRed, clWhite, 5, 50, true, false);
+    });
+    SetThemesActive(false);
+    for (int y = 2; y <= 11; ++y)
+        EXPECT_EQ(PixelAt(half, 3, y) != kSentinel, y > 6) << y; // from the bottom
 }
