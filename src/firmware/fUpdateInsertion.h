@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QGroupBox;
+class TKtGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,7 +31,7 @@ public:
     // The file was read up to its end record.
     bool ImageComplete() const { return complete_; }
 
-    QGroupBox* KtGroupBox1;
+    TKtGroupBox* KtGroupBox1;
     QLabel* Label1;
     QLineEdit* etPath;
     QPushButton* KtBitBtn1;
