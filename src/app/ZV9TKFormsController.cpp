@@ -41,10 +41,11 @@ void TZV9TKFormsController::CreatePages(QWidget*) {
     // their position among the pane's children is their index.
     new TFormCommon(Pane);
     new TformATests(Pane);
-    new TformGPRS(Pane);
+    auto* gprs = new TformGPRS(Pane);
     new TFormLoops(Pane);
     new TFormEnNumber(Pane);
     auto* ways = new TformWays(Pane);
+    gprs->WaysPage = ways;
     new TFormKBDs(Pane);
     auto* history = new TFormHistory(Pane);
     history->WayNames = [ways](int way) { return ways->WayChannelName(way); };

@@ -4,6 +4,7 @@
 #include "app/EditKeyFilter.h"
 #include "app/InputController.h"
 #include "app/PageFrame.h"
+#include "app/fWays.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -222,6 +223,10 @@ void TformGPRS::ApplyLanMode() {
         cb11->setChecked(false);
         cb12->setChecked(false);
         SetEnabled(ServerSet(), false);
+        if (WaysPage) {
+            WaysPage->SetDefaults();
+            SetEnabled(WaysPage->WaysSet(), false);
+        }
         return;
     }
     SetEnabled(switches + Sim1Labels(), true);
@@ -229,4 +234,5 @@ void TformGPRS::ApplyLanMode() {
     SetEnabled(Sim2Labels(), true);
     SetEnabled(Sim2Edits(), cb12->isChecked());
     SetEnabled(simGroups + ServerSet(), true);
+    if (WaysPage) SetEnabled(WaysPage->WaysSet(), true);
 }

@@ -3,6 +3,7 @@
 #include "app/fIn.h"
 
 #include <QList>
+#include <QPointer>
 
 class QCheckBox;
 class QComboBox;
@@ -11,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QScrollArea;
+class TformWays;
 
 // The page "Настройка GPRS и LAN": the monitoring server (address, port, identification
 // password), the pause between GPRS connection attempts, data compression, GPRS per SIM card
@@ -20,7 +22,8 @@ class QScrollArea;
 // modes of GroupBox4. The controller shows one or the other once it knows the panel's version
 // (GroupBox4 starts hidden) and then calls ApplyLanMode. With "Используется только LAN" chosen
 // in a shown GroupBox4 nothing of GPRS is in use: the SIM and server settings are locked and the
-// SIM switches cleared. The controls stay what they are to the settings files and the transfers:
+// SIM switches cleared, and the ways page is reset to its defaults and locked as well (its write
+// then goes with this page's). The controls stay what they are to the settings files and the transfers:
 // a disabled or hidden control is still saved and written.
 class TformGPRS : public TformIncl {
     Q_OBJECT
@@ -38,6 +41,9 @@ public:
     // "Используется только LAN" is chosen and the LAN group is shown (its own flag: the page is
     // usually not the one on screen).
     bool LanOnly() const;
+
+    // The ways page that LAN-only use resets and locks; set by the controller that creates both.
+    QPointer<TformWays> WaysPage;
 
     QScrollArea* ScrollBox1;
     QGroupBox* GroupBox1; // "Настройки GPRS"

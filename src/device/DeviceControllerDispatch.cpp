@@ -28,7 +28,12 @@ void TDeviceController::DispatchWrite(TformIncl& page) {
     if (auto* common = qobject_cast<TFormCommon*>(&page)) return WriteCommon(*common);
     if (auto* autoTests = qobject_cast<TformATests*>(&page)) return WriteAutoTests(*autoTests);
     if (auto* loops = qobject_cast<TFormLoops*>(&page)) return WriteLoops(*loops);
-    if (auto* gprs = qobject_cast<TformGPRS*>(&page)) return WriteGprs(*gprs);
+    if (auto* gprs = qobject_cast<TformGPRS*>(&page)) {
+        WriteGprs(*gprs);
+        // Only LAN has reset the ways: the panel gets them too, in the same progress window.
+        if (gprs->LanOnly() && gprs->WaysPage) WriteWays(*gprs->WaysPage);
+        return;
+    }
     if (auto* numbers = qobject_cast<TFormEnNumber*>(&page)) return WriteEngineerNumbers(*numbers);
     if (auto* ways = qobject_cast<TformWays*>(&page)) return WriteWays(*ways);
     if (auto* keypads = qobject_cast<TFormKBDs*>(&page)) return WriteKeypads(*keypads);

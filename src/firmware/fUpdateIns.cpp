@@ -56,12 +56,15 @@ TformUpdateIns::TformUpdateIns(QWidget* owner)
     lbError->resize(443, 15);
     lbTimeAfterHead =
         MakeLabel(this, QStringLiteral("lbTimeAfterHead"), QStringLiteral("Времени прошло:"), 8, 80, false);
-    lbTimeAfter = MakeLabel(this, QStringLiteral("lbTimeAfter"), QString(), 104, 80, false);
-    lbTimeAfter->resize(120, 15);
+    // The values follow their headings, whatever width the font gives these.
+    lbTimeAfter = MakeLabel(this, QStringLiteral("lbTimeAfter"), QString(),
+                            lbTimeAfterHead->x() + lbTimeAfterHead->width() + 6, 80, false);
+    lbTimeAfter->resize(110, 15);
     lbTimeLostHead = MakeLabel(this, QStringLiteral("lbTimeLostHead"), QStringLiteral("Времени осталось:"),
                                232, 80, false);
-    lbTimeLost = MakeLabel(this, QStringLiteral("lbTimeLost"), QString(), 336, 80, false);
-    lbTimeLost->resize(115, 15);
+    lbTimeLost = MakeLabel(this, QStringLiteral("lbTimeLost"), QString(),
+                           lbTimeLostHead->x() + lbTimeLostHead->width() + 6, 80, false);
+    lbTimeLost->resize(100, 15);
 
     KtProgressBar1 = new TKtProgressBar(this);
     KtProgressBar1->setObjectName(QStringLiteral("KtProgressBar1"));
@@ -76,10 +79,10 @@ TformUpdateIns::TformUpdateIns(QWidget* owner)
     KtPanel1->setGeometry(0, 153, 459, 41);
     btnUpdateVer = new QPushButton(QStringLiteral("Перепрошить панель"), KtPanel1);
     btnUpdateVer->setObjectName(QStringLiteral("btnUpdateVer"));
-    btnUpdateVer->setGeometry(124, 8, 155, 25);
+    btnUpdateVer->setGeometry(112, 8, 155, 25);
     btnExit = new QPushButton(QStringLiteral("Выйти без перепрошивки"), KtPanel1);
     btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setGeometry(287, 8, 164, 25);
+    btnExit->setGeometry(275, 8, 176, 25);
     connect(btnUpdateVer, &QPushButton::clicked, this, [this] { btnUpdateVerClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
 

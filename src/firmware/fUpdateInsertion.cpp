@@ -52,7 +52,7 @@ TformUpdateInsertion::TformUpdateInsertion(QWidget* owner)
     Label1->adjustSize();
     etPath = new QLineEdit(KtGroupBox1);
     etPath->setObjectName(QStringLiteral("etPath"));
-    etPath->setGeometry(92, 20, 493, 21);
+    etPath->setGeometry(Label1->x() + Label1->width() + 6, 20, 585 - Label1->x() - Label1->width() - 6, 21);
     KtBitBtn1 = new QPushButton(KtGroupBox1);
     KtBitBtn1->setObjectName(QStringLiteral("KtBitBtn1"));
     KtBitBtn1->setGeometry(591, 18, 25, 25);

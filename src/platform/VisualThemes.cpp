@@ -5,7 +5,6 @@ namespace {
 // The Linux desktop: no themed drawing and no colour scheme, so the kit draws its classic look.
 class NoVisualThemes : public VisualThemes {
 public:
-    bool ThemesActive() const override { return false; }
     bool ThemeColor(const QString&, int, int, int, TColor&) const override { return false; }
     QString ColorSchemeName() const override { return {}; }
 };

@@ -5,16 +5,16 @@
 #include <QString>
 #include <memory>
 
-// The desktop's visual styles as the kit asks about them: whether themed drawing is on, the
-// colours a theme class gives its parts, and the name of the desktop's colour scheme. A Linux
-// desktop has none of the themed look the kit was designed for, so the installed service says
-// themes are off and names no scheme; tests install one that answers otherwise. Everything here
-// only reads: the program never writes desktop settings.
+// The desktop's visual styles as the kit asks about them: the colours a theme class gives its
+// parts and the name of the desktop's colour scheme. Whether the kit draws themed at all is the
+// kit's own setting (uikit/KtThemes.h). A Linux desktop has none of the themed look the kit was
+// designed for, so the installed service holds no theme colours and names no scheme; tests
+// install one that answers otherwise. Everything here only reads: the program never writes
+// desktop settings.
 class VisualThemes {
 public:
     virtual ~VisualThemes() = default;
 
-    virtual bool ThemesActive() const = 0;
     // The colour property propId of a theme class's part in a state; false when the theme has
     // no such class, part or property (color is then left as it was).
     virtual bool ThemeColor(const QString& themeClass, int part, int state, int propId,

@@ -3,6 +3,7 @@
 #include "platform/VisualThemes.h"
 #include "uikit/KtColors.h"
 #include "uikit/KtGlobals.h"
+#include "uikit/KtThemes.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr SchemeColors kSchemes[] = {
 
 // The scheme's row when the style follows the desktop's theme, else none.
 const SchemeColors* themedColors(TKtGradientColorStyle style) {
-    if (style != gcsMSOffice || !VisualThemes::Instance().ThemesActive()) return nullptr;
+    if (style != gcsMSOffice || !ThemesActive()) return nullptr;
     return &kSchemes[XPColorScheme < std::size(kSchemes) ? XPColorScheme : 0];
 }
 
@@ -88,7 +89,7 @@ void GetGradientBarColors(TKtGradientColorStyle gradientColorStyle, TColor& star
 }
 
 TColor GetXPThemeColor(int index) {
-    if (!VisualThemes::Instance().ThemesActive()) return clBtnFace;
+    if (!ThemesActive()) return clBtnFace;
     if (index < 0 || index >= int(std::size(kThemeColors))) return clWhite;
     const ThemeColorSource& source = kThemeColors[index];
     TColor color = clNone;

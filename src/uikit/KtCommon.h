@@ -13,4 +13,5 @@
 #include "uikit/KtProgressPainters.h"
 #include "uikit/KtRect.h"
 #include "uikit/KtText.h"
+#include "uikit/KtThemes.h"
 #include "uikit/KtTypes.h"

@@ -1,16 +1,16 @@
 #include "uikit/KtGroupBar.h"
 
-#include "platform/VisualThemes.h"
 #include "uikit/KtColorScheme.h"
 #include "uikit/KtGlobals.h"
 #include "uikit/KtGradient.h"
+#include "uikit/KtThemes.h"
 
 #include <utility>
 
 void DrawGroupBarBackground(TCanvas& canvas, const TRect& r, TKtVisualStyle visualStyle,
                             TKtGradientColorStyle gradientColorStyle, bool reversed, TColor startColor,
                             TColor stopColor) {
-    if (visualStyle == vsWinXP && VisualThemes::Instance().ThemesActive()) {
+    if (visualStyle == vsWinXP && ThemesActive()) {
         canvas.DrawThemeElement(teGroupBarBackground, r);
         return;
     }

@@ -1,9 +1,9 @@
 #include "uikit/KtProgressPainters.h"
 
 #include "base/Rounding.h"
-#include "platform/VisualThemes.h"
 #include "uikit/KtBitmaps.h"
 #include "uikit/KtGradient.h"
+#include "uikit/KtThemes.h"
 
 #include <QImage>
 #include <algorithm>
@@ -116,7 +116,7 @@ void DrawLEDBar(TCanvas& canvas, const TRect& r, TOrientation orientation, TColo
                 int numSegments, std::uint16_t percent, bool themeAware, bool transparent) {
     // A progress bar may be set beyond 100 %; the bar never shows more than full.
     percent = std::min<std::uint16_t>(percent, 100);
-    if (themeAware && VisualThemes::Instance().ThemesActive()) {
+    if (themeAware && ThemesActive()) {
         DrawThemedChunk(canvas, r, orientation, percent);
         return;
     }

@@ -2,6 +2,7 @@
 #include "app/fEnNumber.h"
 #include "app/fGPRS.h"
 #include "app/fLoops.h"
+#include "app/fWays.h"
 #include "base/Color.h"
 #include "device/MsgFile.h"
 #include "platform/IniFile.h"
@@ -142,6 +143,17 @@ TEST_F(PagesTest, LanOnlyLocksGprsWhileTheLanGroupIsShown) {
         return Enabled({gprs->cb11, gprs->lbcb11, gprs->GroupBox3, gprs->lbetSIM1ADDR, gprs->cb12,
                         gprs->lbcb12, gprs->GroupBox5, gprs->lbetSIM2Pswd});
     };
+    TformWays ways;
+    gprs->WaysPage = &ways;
+    const auto waysLocked = [&ways] {
+        for (QWidget* control : ways.WaysSet())
+            if (ControlEnabled(control)) return false;
+        return true;
+    };
+    ways.cb(1)->setCurrentIndex(1);
+    ways.etP(1)->setText(QStringLiteral("123"));
+    ways.rdo1->setChecked(true);
+
     gprs->cb11->setChecked(true);
     EXPECT_EQ(SimEdits(), QStringLiteral("11110000")) << "only SIM 1's four edits";
 
@@ -154,10 +166,16 @@ TEST_F(PagesTest, LanOnlyLocksGprsWhileTheLanGroupIsShown) {
     EXPECT_EQ(switches() + server() + SimEdits(), QString(8 + 9 + 8, u'0'));
     EXPECT_FALSE(gprs->cb11->isChecked());
     EXPECT_TRUE(ControlEnabled(gprs->lan) && ControlEnabled(gprs->llan) && ControlEnabled(gprs->rbLAN1));
+    EXPECT_TRUE(waysLocked());
+    EXPECT_EQ(ways.cb(1)->currentIndex() + ways.etP(1)->text().size(), 0)
+        << "the ways back to their defaults";
+    EXPECT_TRUE(ways.rdo2->isChecked());
 
     gprs->rbLAN2->setChecked(true);
     EXPECT_EQ(switches() + server(), QStringLiteral("11111111") + QStringLiteral("111111111"));
     EXPECT_EQ(SimEdits(), QStringLiteral("00000000")) << "until a SIM switch is checked";
+    EXPECT_TRUE(ControlEnabled(ways.etP(8)) && ControlEnabled(ways.cb(1)) && ControlEnabled(ways.rdo1));
+    EXPECT_EQ(ways.cb(1)->currentIndex(), 0) << "with its defaults";
 
     // A loaded or defaulted "only LAN" locks again; Clear keeps the radio buttons and so the lock.
     TMemIniFile ini(QString{});
@@ -168,6 +186,7 @@ TEST_F(PagesTest, LanOnlyLocksGprsWhileTheLanGroupIsShown) {
     EXPECT_EQ(switches() + SimEdits(), QString(16, u'0'));
     gprs->Clear();
     EXPECT_EQ(switches(), QString(8, u'0'));
+    EXPECT_TRUE(waysLocked());
     gprs->SetDefaults();
     EXPECT_EQ(switches(), QString(8, u'1'));
 }

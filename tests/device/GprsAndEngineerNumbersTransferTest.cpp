@@ -2,6 +2,7 @@
 
 #include "app/fEnNumber.h"
 #include "app/fGPRS.h"
+#include "app/fWays.h"
 #include "link/PrintQt.h"
 
 #include <QCheckBox>
@@ -76,6 +77,26 @@ TEST_F(GprsTransfer, WriteSendsEveryFrameInOrder) {
     gprs.rbLAN3->setChecked(true); // only LAN: the SIM switches are cleared
     frames = Transfer(gprs, true);
     EXPECT_TRUE(frames.contains("GA=0") && frames.contains("LA=2"));
+}
+
+// Only LAN has reset the ways page: the GPRS write sends it too, but only while the LAN group is
+// shown (firmware 4.13 or later).
+TEST_F(GprsTransfer, OnlyLanAlsoWritesTheWays) {
+    TformWays ways;
+    gprs.WaysPage = &ways;
+    Firmware(4, 13);
+    gprs.rbLAN3->setChecked(true);
+    QList<QByteArray> frames = Transfer(gprs, true);
+    EXPECT_EQ(frames.size(), 19) << "group hidden";
+    EXPECT_EQ(frames.last(), "P=0");
+
+    gprs.GroupBox4->show();
+    gprs.ApplyLanMode();
+    frames = Transfer(gprs, true);
+    ASSERT_GT(frames.size(), 20);
+    EXPECT_EQ(frames.mid(17, 2), (QList<QByteArray>{"LA=2", "P=0"}));
+    EXPECT_TRUE(frames.mid(19).contains("H0=") && frames.mid(19).contains("DO=0")) << "then the ways";
+    EXPECT_EQ(Errors(), QStringList());
 }
 
 // The firmware decides the form of "LA": three modes from 4.13 on, an on/off switch before.

@@ -1,21 +1,12 @@
 #include "firmware/HexRows.h"
+#include "HexText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// One Intel HEX record with its checksum; bytes as two-digit texts.
 QString Record(int type, int address, const QStringList& bytes) {
-    QList<int> values{int(bytes.size()), address >> 8, address & 0xFF, type};
-    for (const QString& b : bytes)
-        values.append(b.toInt(nullptr, 16));
-    int sum = 0;
-    QString line = QStringLiteral(":");
-    for (int v : values) {
-        line += QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
-        sum += v;
-    }
-    return line + QStringLiteral("%1").arg((256 - sum % 256) % 256, 2, 16, QLatin1Char('0')).toUpper();
+    return HexRecord(type, address, QByteArray::fromHex(bytes.join(QString()).toLatin1()));
 }
 
 QStringList Bytes(int count, int first) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HexText.h"
 #include "app/StatusBar.h"
 #include "app/ZV9TKFormsController.h"
 #include "app/fConnect.h"
@@ -21,29 +22,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-
-// A 16-byte row of the test image: bytes row*16 .. row*16+15.
-inline QByteArray ImageRow(int row) {
-    QByteArray bytes;
-    for (int i = 0; i < 16; ++i)
-        bytes.append(char((row * 16 + i) * 7 & 0xFF));
-    return bytes;
-}
-
-// An Intel HEX record with its checksum.
-inline QString HexRecord(int type, int address, const QByteArray& data) {
-    QByteArray record;
-    record.append(char(data.size()));
-    record.append(char(address >> 8));
-    record.append(char(address & 0xFF));
-    record.append(char(type));
-    record.append(data);
-    int sum = 0;
-    for (char c : record)
-        sum += quint8(c);
-    record.append(char((256 - sum % 256) % 256));
-    return u':' + QString::fromLatin1(record.toHex().toUpper());
-}
 
 // The program's main window with the real application controller, its update window and HEX
 // viewer, connected through the real connect path to the fake boot loader over a

@@ -153,15 +153,21 @@ TEST_F(UpdateFixture, EchoOnTheSameLineEndsTheRequest) {
     formUpdateIns->reject();
 }
 
-// No offer: a panel older than 4.10, or an image not newer than the panel.
-TEST_F(UpdateFixture, OfferNeedsANewerImageAndAPanelAt410) {
-    formUpdateIns->LoadFirmwareText(Firmware(4));
-    for (const char* version : {"VER 01.004.009", "VER 01.004.014"}) {
+// No offer: a build without an image, a panel older than 4.10, or an image not newer than the
+// panel.
+TEST_F(UpdateFixture, OfferNeedsAnImageNewerThanAPanelAt410) {
+    EXPECT_FALSE(formUpdateIns->HasImage());
+    EXPECT_EQ(formUpdateIns->FileMajor, -1);
+    const auto connectAt = [this](const char* version) {
         loader.SetValue("v", version);
         QueueConnect();
         main->ConnectAndOfferUpdate();
         EXPECT_TRUE(AppController->IsConnected()) << version;
         EXPECT_FALSE(formUpdateIns->isVisible()) << version;
         AppController->Disconnect();
-    }
+    };
+    connectAt("VER 01.004.013");
+    formUpdateIns->LoadFirmwareText(Firmware(4));
+    connectAt("VER 01.004.009");
+    connectAt("VER 01.004.014");
 }

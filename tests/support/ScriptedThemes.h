@@ -5,11 +5,10 @@
 #include <QHash>
 #include <QString>
 
-// A desktop with the visual styles a test describes: themes on or off, a colour-scheme name and
-// the theme colours it holds. Installed for the test's scope, the previous service restored after.
+// A desktop with the visual styles a test describes: a colour-scheme name and the theme colours
+// it holds. Installed for the test's scope, the previous service restored after.
 class ScriptedThemes : public VisualThemes {
 public:
-    bool active = false;
     QString schemeName;
     QHash<QString, TColor> colors; // key: Key(class, part, state, property)
 
@@ -17,7 +16,6 @@ public:
         return QStringLiteral("%1/%2/%3/%4").arg(themeClass).arg(part).arg(state).arg(propId);
     }
 
-    bool ThemesActive() const override { return active; }
     bool ThemeColor(const QString& themeClass, int part, int state, int propId,
                     TColor& color) const override {
         const auto it = colors.find(Key(themeClass, part, state, propId));

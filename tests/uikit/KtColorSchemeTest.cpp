@@ -1,7 +1,8 @@
 #include "uikit/KtColorScheme.h"
-#include "uikit/KtColors.h"
 #include "support/ScriptedThemes.h"
+#include "uikit/KtColors.h"
 #include "uikit/KtGlobals.h"
+#include "uikit/KtThemes.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,14 @@ TEST(KtColorScheme, StartUpReadsTheDesktopsSchemeAndDepth) {
 
 namespace {
 
-// A desktop whose themes a test turns on or off; the scheme is set back afterwards.
+// A desktop with theme colours whose themed drawing a test turns on or off; the scheme and the
+// themes setting are set back afterwards.
 class ThemedDesktop : public ::testing::Test {
 protected:
-    ~ThemedDesktop() override { XPColorScheme = 0; }
+    ~ThemedDesktop() override {
+        XPColorScheme = 0;
+        SetThemesActive(false);
+    }
     ScopedThemes themes;
 };
 
@@ -59,7 +64,7 @@ TEST_F(ThemedDesktop, WithoutThemesEverySchemeGivesThePlainColours) {
 }
 
 TEST_F(ThemedDesktop, OfficeStyleFollowsTheSchemeOnlyWithThemes) {
-    themes->active = true;
+    SetThemesActive(true);
     XPColorScheme = 2;
     TColor a, b, c;
     GetGradientBarColors(gcsMSOffice, a, b);
@@ -78,7 +83,7 @@ TEST_F(ThemedDesktop, OfficeStyleFollowsTheSchemeOnlyWithThemes) {
 TEST_F(ThemedDesktop, ThemeColoursFallBackToTheButtonFace) {
     themes->colors[ScriptedThemes::Key(QStringLiteral("button"), 4, 1, 3803)] = 0x00123456;
     EXPECT_EQ(GetXPThemeColor(6), clBtnFace); // themes off
-    themes->active = true;
+    SetThemesActive(true);
     EXPECT_EQ(GetXPThemeColor(6), 0x00123456);
     EXPECT_EQ(GetXPThemeColor(0), clBtnFace); // the theme has no edit border colour
     EXPECT_EQ(GetXPThemeColor(7), clWhite);

@@ -1,9 +1,9 @@
 #include "uikit/KtGroupBar.h"
 #include "uikit/KtColors.h"
 #include "uikit/KtGlobals.h"
+#include "uikit/KtThemes.h"
 
 #include "KitImage.h"
-#include "support/ScriptedThemes.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +33,9 @@ TEST(KtGroupBar, GradientFromTheColourStyleTopToBottom) {
 }
 
 TEST(KtGroupBar, ThemedBarDrawsTheStylesFaceInsteadOfTheGradient) {
-    ScopedThemes themes;
-    themes->active = true;
+    SetThemesActive(true);
     const QImage themed = GroupBar(vsWinXP, gcsCustom, false);
+    SetThemesActive(false);
     EXPECT_NE(PixelAt(themed, 3, 5), kSentinel);
     EXPECT_NE(PixelAt(themed, 0, 9), clBlue);
 }

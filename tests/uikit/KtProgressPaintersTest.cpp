@@ -1,7 +1,7 @@
 #include "uikit/KtProgressPainters.h"
+#include "uikit/KtThemes.h"
 
 #include "KitImage.h"
-#include "support/ScriptedThemes.h"
 
 #include <gtest/gtest.h>
 
@@ -110,8 +110,7 @@ TEST(KtGradientBar, FillsItsShareAndSurvivesAThinCentreGradient) {
 }
 
 TEST(KtLEDBar, ThemedChunkFillsItsShareInsideTheFrame) {
-    ScopedThemes themes;
-    themes->active = true;
+    SetThemesActive(true);
     const auto themed = [](TOrientation o) {
         return [o](TCanvas& c, const TRect& r) { DrawLEDBar(c, r, o, clRed, clWhite, 5, 150, true, false); };
     };
@@ -124,6 +123,7 @@ TEST(KtLEDBar, ThemedChunkFillsItsShareInsideTheFrame) {
     const QImage half = Bar(6, 12, [](TCanvas& c, const TRect& r) {
         DrawLEDBar(c, r, orVertical, clRed, clWhite, 5, 50, true, false);
     });
+    SetThemesActive(false);
     for (int y = 2; y <= 11; ++y)
         EXPECT_EQ(PixelAt(half, 3, y) != kSentinel, y > 6) << y; // from the bottom
 }
