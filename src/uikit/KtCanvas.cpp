@@ -126,6 +126,30 @@ void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
     painter_->restore();
 }
 
+int TCanvas::DrawText(TRect& r, const QString& text, unsigned flags) {
+    int qtFlags = Qt::TextShowMnemonic;
+    qtFlags |= (flags & dtCenter) ? Qt::AlignHCenter : (flags & dtRight) ? Qt::AlignRight : Qt::AlignLeft;
+    qtFlags |= (flags & dtSingleLine) && (flags & dtVCenter) ? Qt::AlignVCenter : Qt::AlignTop;
+    if (flags & dtSingleLine)
+        qtFlags |= Qt::TextSingleLine;
+    else if (flags & dtWordBreak)
+        qtFlags |= Qt::TextWordWrap;
+    if (flags & dtExpandTabs) qtFlags |= Qt::TextExpandTabs;
+    if (flags & dtCalcRect) {
+        const QRect bounds = QFontMetrics(Font).boundingRect(r.ToQRect(), qtFlags, text);
+        r.Bottom = r.Top + bounds.height();
+        if (flags & dtSingleLine) r.Right = r.Left + bounds.width();
+        return bounds.height();
+    }
+    painter_->save();
+    painter_->setFont(Font);
+    painter_->setPen(ToQColor(FontColor));
+    QRect bounds;
+    painter_->drawText(r.ToQRect(), qtFlags, text, &bounds);
+    painter_->restore();
+    return bounds.height();
+}
+
 int TCanvas::TextWidth(const QString& text) const {
     return QFontMetrics(Font).horizontalAdvance(text);
 }
@@ -152,6 +176,24 @@ void TCanvas::DrawThemeElement(TThemeElement element, const TRect& r) {
         option.palette = QApplication::palette();
         option.state = QStyle::State_Enabled | QStyle::State_Horizontal;
         style->drawControl(QStyle::CE_ToolBar, &option, painter_);
+        return;
+    }
+    if (element == teGroupBox || element == teGroupBoxDisabled) {
+        QStyleOptionFrame option;
+        option.rect = r.ToQRect();
+        option.palette = QApplication::palette();
+        option.state = element == teGroupBox ? QStyle::State_Enabled : QStyle::State_None;
+        style->drawPrimitive(QStyle::PE_FrameGroupBox, &option, painter_);
+        return;
+    }
+    if (element == teProgressBar || element == teProgressBarVertical) {
+        // The bar's empty groove: the frame the filled chunks sit in.
+        QStyleOptionProgressBar option;
+        option.rect = r.ToQRect();
+        option.palette = QApplication::palette();
+        option.state = QStyle::State_Enabled;
+        if (element == teProgressBar) option.state |= QStyle::State_Horizontal;
+        style->drawControl(QStyle::CE_ProgressBarGroove, &option, painter_);
         return;
     }
     // A chunk is the filled part of a progress bar: the style's bar contents at full value.

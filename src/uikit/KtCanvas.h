@@ -18,7 +18,28 @@ enum TBrushStyle { bsSolid, bsClear };
 enum TTextAlign { taLeft, taCenter };
 
 // Elements of the desktop style that kit controls draw when themes are on.
-enum TThemeElement { teGroupBarBackground, teProgressChunk, teProgressChunkVertical };
+enum TThemeElement {
+    teGroupBarBackground,
+    teProgressChunk,
+    teProgressChunkVertical,
+    teProgressBar,
+    teProgressBarVertical,
+    teGroupBox,
+    teGroupBoxDisabled
+};
+
+// How DrawText lays a text out, as the desktop's text drawing takes it: one horizontal
+// alignment, then any of the others.
+enum TDrawTextFlag : unsigned {
+    dtLeft = 0x0,
+    dtCenter = 0x1,
+    dtRight = 0x2,
+    dtVCenter = 0x4,
+    dtWordBreak = 0x10,
+    dtSingleLine = 0x20,
+    dtExpandTabs = 0x40,
+    dtCalcRect = 0x400
+};
 
 // The surface every kit routine draws on, with a pen, a brush and a font like the classic
 // desktop's canvas, and its pixel rules: nothing is antialiased, a line leaves out its end point,
@@ -69,6 +90,13 @@ public:
     // A text at (x, y) by TextAlign and turned by FontEscapement around that point, clipped to
     // Clip; with a solid brush Clip is filled first.
     void TextRect(const TRect& clip, int x, int y, const QString& text);
+    // The text in Font and FontColor inside the rectangle and clipped to it, nothing filled behind
+    // it; "&" underlines the character after it and "&&" stands for one ampersand. Lines break at
+    // word ends with dtWordBreak; the text starts at the rectangle's top unless it is a single
+    // line centred by dtVCenter. With dtCalcRect nothing is drawn and the rectangle is fitted to
+    // the text instead: its bottom (and, for a single line, its right) edge moves. Returns the
+    // text's height.
+    int DrawText(TRect& r, const QString& text, unsigned flags);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
 
