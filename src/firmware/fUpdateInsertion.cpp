@@ -44,8 +44,8 @@ TformUpdateInsertion::TformUpdateInsertion(QWidget* owner)
     setFixedSize(643, 305);
 
     KtGroupBox1 = new TKtGroupBox(this);
-    KtGroupBox1->setObjectName(QStringLiteral("KtGroupBox1"));
     KtGroupBox1->SetCaption(QStringLiteral("Выберите файл с прошивкой"));
+    KtGroupBox1->setObjectName(QStringLiteral("KtGroupBox1"));
     KtGroupBox1->setGeometry(8, 4, 627, 52);
     Label1 = new QLabel(QStringLiteral("Путь к файлу:"), KtGroupBox1);
     Label1->setObjectName(QStringLiteral("Label1"));
