@@ -8,6 +8,7 @@
 #include "device/DeviceController.h"
 #include "link/ComPortWorker.h"
 #include "platform/AppFolder.h"
+#include "platform/Clock.h"
 #include "support/FakeStoringPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "uikit/KtSplitter.h"
@@ -129,6 +130,7 @@ protected:
         main.reset();
         SetExitProgram(oldExit);
         SetAppFolderForTests(QString());
+        Clock::SetScaleForTests(1.0); // a test that shortened the long waits leaves them whole
     }
 
     // The main window with its controller, as the program block builds them.
