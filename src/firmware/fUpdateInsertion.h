@@ -5,8 +5,9 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTableWidget;
+class TImageList;
+class TKtBitBtn;
 class TKtDialogButtons;
 
 // The HEX viewer: the engineer chooses an Intel HEX file and sees its data as rows of 16 bytes;
@@ -34,9 +35,10 @@ public:
     QGroupBox* KtGroupBox1;
     QLabel* Label1;
     QLineEdit* etPath;
-    QPushButton* KtBitBtn1;
+    TKtBitBtn* KtBitBtn1;
     QTableWidget* sgHex;
     TKtDialogButtons* KtDialogButtons1;
+    TImageList* T; // the browse button's images
 
 protected:
     void showEvent(QShowEvent* event) override;
