@@ -2,13 +2,13 @@
 
 #include <QDialog>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
 class TImageList;
 class TKtBitBtn;
 class TKtDialogButtons;
+class TKtGroupBox;
 
 // The HEX viewer: the engineer chooses an Intel HEX file and sees its data as rows of 16 bytes;
 // the service upload sends the rows it read. Created once at start-up; keeps the last file read
@@ -32,7 +32,7 @@ public:
     // The file was read up to its end record.
     bool ImageComplete() const { return complete_; }
 
-    QGroupBox* KtGroupBox1;
+    TKtGroupBox* KtGroupBox1;
     QLabel* Label1;
     QLineEdit* etPath;
     TKtBitBtn* KtBitBtn1;
