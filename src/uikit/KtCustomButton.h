@@ -2,6 +2,7 @@
 
 #include "base/Color.h"
 #include "uikit/KtCanvas.h"
+#include "uikit/KtLabel.h" // TTextStyle
 #include "uikit/KtPanel.h" // TAlignmentVertical
 #include "uikit/KtRect.h"
 #include "uikit/KtTypes.h"
@@ -11,7 +12,6 @@
 
 class QAction;
 
-enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
 enum TKtHotTrackColorType { htctComplement, htctActual };
 
 // The base of the kit's push buttons. It tracks a left-button press (Pressed while the pointer
