@@ -201,3 +201,22 @@ TEST_F(ActiveWindow, ATrackedPressClicksOnlyWhenReleasedInside) {
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks, 2);
 }
+
+TEST(KtButton, CaptionEffectsDrawTheirCopiesInTheirColours) {
+    TKtButton button;
+    button.resize(60, 26);
+    button.SetCaption(QStringLiteral("WWW"));
+    button.SetTextHighlightColor(clBlue);
+    button.SetTextShadowColor(clRed);
+    const auto colours = [&button](TTextStyle style, bool light) {
+        button.SetTextStyle(style);
+        button.SetLightTextStyle(light);
+        const QImage image = Render(button);
+        return std::pair{Holds(image, clBlue), Holds(image, clRed)};
+    };
+    EXPECT_EQ(colours(tsNormal, false), std::pair(false, false));
+    EXPECT_EQ(colours(tsRaised, false), std::pair(true, true));
+    EXPECT_EQ(colours(tsRaised, true), std::pair(true, false));
+    EXPECT_EQ(colours(tsRecessed, true), std::pair(true, false));
+    EXPECT_EQ(colours(tsShadow, true), std::pair(false, true));
+}
