@@ -8,6 +8,7 @@
 #include "device/MsgFile.h"
 #include "platform/ExceptionGuard.h"
 #include "platform/IniFile.h"
+#include "uikit/KtGroupBox.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -72,7 +73,7 @@ TFormKBDs::TFormKBDs(QWidget* owner) : TformIncl(owner) {
     PlainFont(cbACIDcode)->setGeometry(16, 42, 481, 21);
     cbACIDcode->hide();
 
-    KtGroupBox1 = c.AddOther(PlainFont(new QGroupBox(GroupBox1)), QStringLiteral("KtGroupBox1"));
+    KtGroupBox1 = c.AddOther(PlainFont(new TKtGroupBox(GroupBox1)), QStringLiteral("KtGroupBox1"));
     KtGroupBox1->setGeometry(16, 72, 638, 516);
     QLabel* hint = c.AddLabel(
         KtGroupBox1, QStringLiteral("Label1"),

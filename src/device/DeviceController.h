@@ -31,7 +31,8 @@ class TFormHistory;
 // command inside another (the restart inside the goodbye) never lets a tick in half-way, and the
 // timer runs again on every way out, an exception's included. Exceptions of the transport, a
 // conversion error outside a guarded step and the cancel's TStopException pass to the caller.
-// Runs on the user-interface thread only.
+// Runs on the user-interface thread, except the raw requests: the firmware upload thread uses
+// those while the user interface is locked and nothing else talks to the panel.
 class TDeviceController {
 public:
     // None of the three is owned. The transport is open; logger may be null (then the

@@ -7,6 +7,7 @@
 #include "firmware/EmbeddedFirmware.h"
 #include "firmware/UpdateThread.h"
 #include "platform/Clock.h"
+#include "uikit/KtPanel.h"
 #include "uikit/KtProgressBar.h"
 
 #include <QCloseEvent>
@@ -74,8 +75,10 @@ TformUpdateIns::TformUpdateIns(QWidget* owner)
     memRes->setObjectName(QStringLiteral("memRes"));
     memRes->hide();
 
-    KtPanel1 = new QWidget(this);
+    KtPanel1 = new TKtPanel(this);
     KtPanel1->setObjectName(QStringLiteral("KtPanel1"));
+    KtPanel1->SetBorderOuter(fsNone);
+    SetAlign(KtPanel1, alBottom);
     KtPanel1->setGeometry(0, 153, 459, 41);
     btnUpdateVer = new QPushButton(QStringLiteral("Перепрошить панель"), KtPanel1);
     btnUpdateVer->setObjectName(QStringLiteral("btnUpdateVer"));

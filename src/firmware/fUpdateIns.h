@@ -11,6 +11,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class TKtPanel;
 class TKtProgressBar;
 
 // The update window: offers the firmware image the program carries when it is newer than the
@@ -72,7 +73,7 @@ public:
     QLabel* lbTimeLost;
     TKtProgressBar* KtProgressBar1;
     QPlainTextEdit* memRes;
-    QWidget* KtPanel1;
+    TKtPanel* KtPanel1;
     QPushButton* btnUpdateVer;
     QPushButton* btnExit;
 

@@ -5,11 +5,11 @@
 #include "firmware/HexRows.h"
 #include "platform/DialogService.h"
 #include "uikit/KtDialogButtons.h"
+#include "uikit/KtGroupBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +43,8 @@ TformUpdateInsertion::TformUpdateInsertion(QWidget* owner)
     setWindowTitle(QStringLiteral("Обновление версии прошивки"));
     setFixedSize(643, 305);
 
-    KtGroupBox1 = new QGroupBox(QStringLiteral("Выберите файл с прошивкой"), this);
+    KtGroupBox1 = new TKtGroupBox(this);
+    KtGroupBox1->SetCaption(QStringLiteral("Выберите файл с прошивкой"));
     KtGroupBox1->setObjectName(QStringLiteral("KtGroupBox1"));
     KtGroupBox1->setGeometry(8, 4, 627, 52);
     Label1 = new QLabel(QStringLiteral("Путь к файлу:"), KtGroupBox1);

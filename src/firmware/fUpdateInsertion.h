@@ -2,12 +2,12 @@
 
 #include <QDialog>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class TKtDialogButtons;
+class TKtGroupBox;
 
 // The HEX viewer: the engineer chooses an Intel HEX file and sees its data as rows of 16 bytes;
 // the service upload sends the rows it read. Created once at start-up; keeps the last file read
@@ -31,7 +31,7 @@ public:
     // The file was read up to its end record.
     bool ImageComplete() const { return complete_; }
 
-    QGroupBox* KtGroupBox1;
+    TKtGroupBox* KtGroupBox1;
     QLabel* Label1;
     QLineEdit* etPath;
     QPushButton* KtBitBtn1;

@@ -2,6 +2,7 @@
 
 #include "base/AsciiText.h"
 #include "uikit/KtFrameController.h"
+#include "uikit/KtPanel.h"
 
 #include <QVariant>
 
@@ -18,6 +19,10 @@ struct OldProp {
 const OldProp kOldProps[] = {
     {"TKtCustomPanel", "ThemeAware", nullptr},
     {"TKtCustomPanel", "FrameSides", nullptr},
+    {"TKtCustomPanel", "UseGradients",
+     [](QObject* component, const QVariant& value) {
+         if (value.toBool()) static_cast<TKtCustomPanel*>(component)->SetVisualStyle(vsGradient);
+     }},
     {"TKtLabel", "FrameSides", nullptr},
     {"TKtLEDDisplay", "SegSpacing", nullptr},
     {"TKtLEDDisplay", "DisplayCells", nullptr},

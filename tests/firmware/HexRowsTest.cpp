@@ -27,25 +27,13 @@ QStringList Labels(const THexRows& hex) {
 
 } // namespace
 
-// Consecutive 16-byte records with CR LF line ends fill one row each, from "0000" on.
-TEST(HexRows, ConsecutiveRecordsWithCrLf) {
-    QStringList lines;
-    for (int r = 0; r < 20; ++r)
-        lines.append(Record(0, r * 16, Bytes(16, r)) + u'\r');
-    lines.append(kEnd + u'\r');
-    const THexRows hex = ReadHexRows(lines);
-    EXPECT_TRUE(hex.Complete);
-    ASSERT_EQ(hex.Rows.size(), 20);
-    EXPECT_EQ(hex.Rows[19].Label, QStringLiteral("0013"));
-    EXPECT_EQ(hex.Rows[19].Cells, Bytes(16, 19));
-}
-
-// Past row "0FFF" the next 64 KB continue at "1000", with or without an extended address record.
+// Consecutive 16-byte records (CR LF line ends) fill one row each from "0000" on; past row
+// "0FFF" the next 64 KB continue at "1000", with or without an extended address record.
 TEST(HexRows, SecondSegmentLabels) {
     for (bool extended : {true, false}) {
         QStringList lines{Record(4, 0, {QStringLiteral("00"), QStringLiteral("00")})};
         for (int r = 0; r < 0x1000; ++r)
-            lines.append(Record(0, r * 16, Bytes(16, r)));
+            lines.append(Record(0, r * 16, Bytes(16, r)) + u'\r');
         if (extended) lines.append(Record(4, 0, {QStringLiteral("00"), QStringLiteral("01")}));
         lines.append(Record(0, 0, Bytes(16, 7)));
         lines.append(kEnd);
@@ -53,6 +41,7 @@ TEST(HexRows, SecondSegmentLabels) {
         EXPECT_TRUE(hex.Complete) << extended;
         ASSERT_EQ(hex.Rows.size(), 0x1001);
         EXPECT_EQ(hex.Rows[0xFFF].Label, QStringLiteral("0FFF"));
+        EXPECT_EQ(hex.Rows[0x13].Cells, Bytes(16, 0x13));
         EXPECT_EQ(hex.Rows[0x1000].Label, QStringLiteral("1000"));
         EXPECT_EQ(hex.Rows[0x1000].Cells, Bytes(16, 7)) << "address records carry no data";
     }
