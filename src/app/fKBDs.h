@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QGroupBox;
+class TKtGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,7 +44,7 @@ public:
     QGroupBox* GroupBox1; // "Натройка объектов"
     QLabel* lbACIDcode;
     QComboBox* cbACIDcode;
-    QGroupBox* KtGroupBox1;
+    TKtGroupBox* KtGroupBox1;
     QLabel* lbKBDSNUM;
     QLineEdit* etKBSNum;
     QPushButton* Button1; // "Добавить объект"

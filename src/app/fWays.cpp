@@ -7,6 +7,7 @@
 #include "base/Color.h"
 #include "platform/DialogService.h"
 #include "platform/ExceptionGuard.h"
+#include "uikit/KtPanel.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -181,9 +182,10 @@ void TformWays::AddExplanations(int top) {
     for (const char* line : lines) {
         ++n;
         const int y = top + (n - 1) * 18;
-        auto* bullet = Controls().AddOther(new QFrame(GroupBox1), QStringLiteral("Shape%1").arg(n));
-        bullet->setFrameStyle(QFrame::Box | QFrame::Plain);
-        bullet->setLineWidth(2);
+        auto* bullet = Controls().AddOther(new TKtPanel(GroupBox1), QStringLiteral("Shape%1").arg(n));
+        bullet->SetBorderOuter(fsFlatBold);
+        bullet->SetBorderShadow(clGrayText);
+        bullet->SetGradientDirection(gdHorizontalBox);
         bullet->setGeometry(16, y + 3, 8, 9);
         QLabel* label = PlainFont(
             Controls().AddLabel(GroupBox1, QStringLiteral("Label%1").arg(n), QString::fromUtf8(line)));

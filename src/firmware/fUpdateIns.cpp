@@ -80,6 +80,8 @@ TformUpdateIns::TformUpdateIns(QWidget* owner)
 
     KtPanel1 = new TKtPanel(this);
     KtPanel1->setObjectName(QStringLiteral("KtPanel1"));
+    KtPanel1->SetBorderOuter(fsNone);
+    SetAlign(KtPanel1, alBottom);
     KtPanel1->setGeometry(0, 153, 459, 41);
     btnUpdateVer = new QPushButton(QStringLiteral("Перепрошить панель"), KtPanel1);
     btnUpdateVer->setObjectName(QStringLiteral("btnUpdateVer"));

@@ -102,6 +102,22 @@ void TCanvas::Polygon(const QPolygon& points) {
     painter_->restore();
 }
 
+void TCanvas::InvertChecker(const TRect& r) {
+    // White pixels of the pattern invert what lies under them, black ones leave it.
+    static const QImage pattern = [] {
+        QImage image(8, 8, QImage::Format_RGB32);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel(x, y, (x + y) % 2 != 0 ? 0xFFFFFFFFu : 0xFF000000u);
+        return image;
+    }();
+    painter_->save();
+    painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_->setBrushOrigin(0, 0);
+    painter_->fillRect(r.ToQRect(), QBrush(pattern));
+    painter_->restore();
+}
+
 void TCanvas::Draw(int x, int y, const QImage& image) {
     painter_->drawImage(QPoint(x, y), image);
 }
@@ -121,13 +137,13 @@ void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
         painter_->translate(x, y);
         painter_->rotate(-FontEscapement / 10.0);
         const int left = TextAlign == taCenter ? -metrics.horizontalAdvance(text) / 2 : 0;
-        painter_->drawText(QPoint(left, metrics.ascent()), text);
+        painter_->drawText(QPoint(left, TextVAlign == tvTop ? metrics.ascent() : 0), text);
     }
     painter_->restore();
 }
 
 int TCanvas::DrawText(TRect& r, const QString& text, unsigned flags) {
-    int qtFlags = Qt::TextShowMnemonic;
+    int qtFlags = (flags & dtNoPrefix) ? 0 : Qt::TextShowMnemonic;
     qtFlags |= (flags & dtCenter) ? Qt::AlignHCenter : (flags & dtRight) ? Qt::AlignRight : Qt::AlignLeft;
     qtFlags |= (flags & dtSingleLine) && (flags & dtVCenter) ? Qt::AlignVCenter : Qt::AlignTop;
     if (flags & dtSingleLine)
@@ -135,19 +151,30 @@ int TCanvas::DrawText(TRect& r, const QString& text, unsigned flags) {
     else if (flags & dtWordBreak)
         qtFlags |= Qt::TextWordWrap;
     if (flags & dtExpandTabs) qtFlags |= Qt::TextExpandTabs;
+    const QString shown =
+        (flags & (dtEndEllipsis | dtPathEllipsis)) ? Elided(text, r.Width(), flags, qtFlags) : text;
     if (flags & dtCalcRect) {
-        const QRect bounds = QFontMetrics(Font).boundingRect(r.ToQRect(), qtFlags, text);
+        const QRect bounds = QFontMetrics(Font).boundingRect(r.ToQRect(), qtFlags, shown);
         r.Bottom = r.Top + bounds.height();
-        if (flags & dtSingleLine) r.Right = r.Left + bounds.width();
+        r.Right = r.Left + bounds.width();
         return bounds.height();
     }
     painter_->save();
     painter_->setFont(Font);
     painter_->setPen(ToQColor(FontColor));
     QRect bounds;
-    painter_->drawText(r.ToQRect(), qtFlags, text, &bounds);
+    painter_->drawText(r.ToQRect(), qtFlags, shown, &bounds);
     painter_->restore();
     return bounds.height();
+}
+
+QString TCanvas::Elided(const QString& text, int width, unsigned flags, int qtFlags) const {
+    const QFontMetrics metrics(Font);
+    const Qt::TextElideMode mode = (flags & dtEndEllipsis) ? Qt::ElideRight : Qt::ElideMiddle;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = metrics.elidedText(line, mode, width, qtFlags);
+    return lines.join(QLatin1Char('\n'));
 }
 
 int TCanvas::TextWidth(const QString& text) const {

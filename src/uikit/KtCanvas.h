@@ -14,8 +14,10 @@ class QWidget;
 
 enum TPenStyle { psSolid, psClear };
 enum TBrushStyle { bsSolid, bsClear };
-// Where the x of a text output lies: at the text's left edge or its middle; y is always its top.
+// Where the x of a text output lies: at the text's left edge or its middle.
 enum TTextAlign { taLeft, taCenter };
+// Where the y of a text output lies: at the text's top or on its base line.
+enum TTextVAlign { tvTop, tvBaseline };
 
 // Elements of the desktop style that kit controls draw when themes are on.
 enum TThemeElement {
@@ -38,7 +40,10 @@ enum TDrawTextFlag : unsigned {
     dtWordBreak = 0x10,
     dtSingleLine = 0x20,
     dtExpandTabs = 0x40,
-    dtCalcRect = 0x400
+    dtCalcRect = 0x400,
+    dtNoPrefix = 0x800,
+    dtPathEllipsis = 0x4000,
+    dtEndEllipsis = 0x8000
 };
 
 // The surface every kit routine draws on, with a pen, a brush and a font like the classic
@@ -72,6 +77,7 @@ public:
     // Angle of the text's base line in tenths of a degree, counter-clockwise.
     int FontEscapement = 0;
     TTextAlign TextAlign = taLeft;
+    TTextVAlign TextVAlign = tvTop;
 
     // A line in the pen from (x0, y0) towards (x1, y1), without the end point.
     void Line(int x0, int y0, int x1, int y1);
@@ -87,18 +93,24 @@ public:
     // The image scaled to the rectangle, pixel for pixel (no smoothing).
     void StretchDraw(const TRect& r, const QImage& image);
 
-    // A text at (x, y) by TextAlign and turned by FontEscapement around that point, clipped to
-    // Clip; with a solid brush Clip is filled first.
+    // A text at (x, y) by TextAlign and TextVAlign and turned by FontEscapement around that
+    // point, clipped to Clip; with a solid brush Clip is filled first.
     void TextRect(const TRect& clip, int x, int y, const QString& text);
     // The text in Font and FontColor inside the rectangle and clipped to it, nothing filled behind
-    // it; "&" underlines the character after it and "&&" stands for one ampersand. Lines break at
-    // word ends with dtWordBreak; the text starts at the rectangle's top unless it is a single
-    // line centred by dtVCenter. With dtCalcRect nothing is drawn and the rectangle is fitted to
-    // the text instead: its bottom (and, for a single line, its right) edge moves. Returns the
-    // text's height.
+    // it; "&" underlines the character after it and "&&" stands for one ampersand, unless
+    // dtNoPrefix shows them as they are. Lines break at word ends with dtWordBreak; the text
+    // starts at the rectangle's top unless it is a single line centred by dtVCenter. A line too
+    // wide for the rectangle ends in "..." with dtEndEllipsis, or loses its middle to "..." with
+    // dtPathEllipsis. With dtCalcRect nothing is drawn and the rectangle is fitted to the text
+    // instead: its bottom edge moves to the last line and its right edge to the widest. Returns
+    // the text's height.
     int DrawText(TRect& r, const QString& text, unsigned flags);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
+
+    // Inverts every other pixel of the rectangle in a checkerboard (the pattern XORed onto the
+    // surface, as the desktop draws a sizing line); the same call again restores the pixels.
+    void InvertChecker(const TRect& r);
 
     // Takes the rectangle out of what may be drawn on, until RemoveClip makes the whole surface
     // drawable again.
@@ -114,6 +126,8 @@ public:
 
 private:
     void PutBlock(int x, int y, int width, int height, TColor color);
+    // The text with each of its lines cut to the width by the ellipsis flag.
+    QString Elided(const QString& text, int width, unsigned flags, int qtFlags) const;
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_;

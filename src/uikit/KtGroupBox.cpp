@@ -18,11 +18,6 @@ TKtCustomGroupBox::TKtCustomGroupBox(QWidget* parent) : TKtCustomPanel(parent) {
     SetAlignment(Qt::AlignLeft);
     SetAlignmentVertical(avTop);
     resize(width(), 105);
-    // A new group box is captioned with its name until it is given a caption of its own.
-    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
-        if (Caption() == nameCaption_) SetCaption(name);
-        nameCaption_ = name;
-    });
 }
 
 void TKtCustomGroupBox::SetGroupStyle(TKtGroupBoxStyle value) {

@@ -34,7 +34,6 @@ private:
     void GrabAccelerator();
 
     TKtGroupBoxStyle groupStyle_ = gsFlat;
-    QString nameCaption_;
     int acceleratorId_ = 0;
 };
 

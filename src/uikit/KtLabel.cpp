@@ -1,35 +1,38 @@
 #include "uikit/KtLabel.h"
 
-#include <QEvent>
-#include <QFontMetrics>
-#include <QLabel>
-#include <climits>
+#include "uikit/KtText.h"
 
-TKtLabel::TKtLabel(QWidget* parent) : QWidget(parent), text_(new QLabel(this)) {
-    text_->setTextFormat(Qt::PlainText);
-    text_->setAlignment(alignment_ | Qt::AlignTop);
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+TKtLabel::TKtLabel(QWidget* parent) : QWidget(parent) {
+    if (BlinkingControlsList == nullptr) BlinkingControlsList = new TKtBlinkingControlsList;
+    BlinkingControlsList->Add(this);
     AdjustBounds();
+}
+
+TKtLabel::~TKtLabel() {
+    SetFrameController(nullptr);
+    BlinkingControlsList->Remove(this);
+    FreeBlinkingControlsListIfEmpty();
+}
+
+template <typename T> void TKtLabel::StoreAndUpdate(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    update();
 }
 
 void TKtLabel::SetCaption(const QString& value) {
     if (value == caption_) return;
     caption_ = value;
-    text_->setText(value);
     AdjustBounds();
+    repaint();
 }
 
 void TKtLabel::SetAlignment(Qt::Alignment value) {
-    value &= Qt::AlignHorizontal_Mask;
-    if (value == alignment_) return;
-    alignment_ = value;
-    text_->setAlignment(alignment_ | Qt::AlignTop);
-}
-
-void TKtLabel::SetWordWrap(bool value) {
-    if (value == wordWrap_) return;
-    wordWrap_ = value;
-    text_->setWordWrap(value);
-    AdjustBounds();
+    StoreAndUpdate(alignment_, value & Qt::AlignHorizontal_Mask);
 }
 
 void TKtLabel::SetAutoSize(bool value) {
@@ -38,25 +41,271 @@ void TKtLabel::SetAutoSize(bool value) {
     AdjustBounds();
 }
 
+void TKtLabel::SetWordWrap(bool value) {
+    if (value == wordWrap_) return;
+    wordWrap_ = value;
+    AdjustBounds();
+    update();
+}
+
+void TKtLabel::SetLayout(TTextLayout value) {
+    StoreAndUpdate(layout_, value);
+}
+
+void TKtLabel::SetShowAccelChar(bool value) {
+    if (value == showAccelChar_) return;
+    showAccelChar_ = value;
+    AdjustBounds();
+    update();
+}
+
+void TKtLabel::SetTransparent(bool value) {
+    StoreAndUpdate(transparent_, value);
+}
+
+void TKtLabel::SetFontColor(TColor value) {
+    if (value == fontColor_) return;
+    fontColor_ = value;
+    FontChanged();
+}
+
+TColor TKtLabel::Color() const {
+    return parentColor_ ? ParentBackground(this) : color_;
+}
+
+void TKtLabel::SetColor(TColor value) {
+    parentColor_ = false;
+    StoreAndUpdate(color_, value);
+}
+
+void TKtLabel::SetParentColor(bool value) {
+    StoreAndUpdate(parentColor_, value);
+}
+
+void TKtLabel::UseOutlineFont() {
+    // Bitmap fonts cannot be turned; Verdana can.
+    if (IsTrueTypeFont(font())) return;
+    QFont outline = font();
+    outline.setFamily(QStringLiteral("Verdana"));
+    setFont(outline);
+}
+
+void TKtLabel::SetAngle(int value) {
+    // Into 0..359 whatever the sign and size of the turn.
+    value = (value % 360 + 360) % 360;
+    if (value == angle_) return;
+    angle_ = value;
+    if (value != 0) UseOutlineFont();
+    if (value != 0 && rotation_ == roNone) rotation_ = roFlat;
+    AdjustBounds();
+    repaint();
+}
+
+void TKtLabel::SetRotation(TRotation value) {
+    if (value == rotation_) return;
+    if (value != roNone) UseOutlineFont();
+    rotation_ = value;
+    if (value != roCurve) angle_ = 0;
+    if (value == roFlat) centerPoint_ = cpCenter;
+    update();
+}
+
+void TKtLabel::SetCenterPoint(TCenterPoint value) {
+    StoreAndUpdate(centerPoint_, value);
+}
+
+void TKtLabel::SetTextStyle(TTextStyle value) {
+    StoreAndUpdate(textStyle_, value);
+}
+
+void TKtLabel::SetLightTextStyle(bool value) {
+    StoreAndUpdate(lightTextStyle_, value);
+}
+
+void TKtLabel::SetHighlightColor(TColor value) {
+    StoreAndUpdate(highlightColor_, value);
+}
+
+void TKtLabel::SetShadowColor(TColor value) {
+    StoreAndUpdate(shadowColor_, value);
+}
+
+void TKtLabel::SetShadowDepth(int value) {
+    StoreAndUpdate(shadowDepth_, value);
+}
+
+void TKtLabel::SetTextMargin(int value) {
+    StoreAndUpdate(textMargin_, value);
+}
+
+void TKtLabel::SetCondenseCaption(TKtCondenseCaption value) {
+    if (value == condenseCaption_) return;
+    condenseCaption_ = value;
+    if (value != ccNone) SetAutoSize(false);
+    update();
+}
+
+void TKtLabel::SetBlinking(bool value) {
+    if (value == blinking_) return;
+    blinking_ = value;
+    if (!value) {
+        currentTextColor_ = normalTextColor_;
+        repaint();
+    }
+}
+
+void TKtLabel::SetBlinkColor(TColor value) {
+    StoreAndUpdate(blinkColor_, value);
+}
+
+std::uint16_t TKtLabel::BlinkIntervalOff() const {
+    return BlinkingControlsList->BlinkIntervalOff();
+}
+
+void TKtLabel::SetBlinkIntervalOff(std::uint16_t value) {
+    BlinkingControlsList->SetBlinkIntervalOff(value);
+}
+
+std::uint16_t TKtLabel::BlinkIntervalOn() const {
+    return BlinkingControlsList->BlinkIntervalOn();
+}
+
+void TKtLabel::SetBlinkIntervalOn(std::uint16_t value) {
+    BlinkingControlsList->SetBlinkIntervalOn(value);
+}
+
+void TKtLabel::CMBlinkState(bool on) {
+    if (blinking_) SetBlinkState(on);
+}
+
+void TKtLabel::SetBlinkState(bool on) {
+    currentTextColor_ = on ? blinkColor_ : normalTextColor_;
+    repaint();
+}
+
+void TKtLabel::SetFlyByEnabled(bool value) {
+    if (value == flyByEnabled_) return;
+    flyByEnabled_ = value;
+    // Only a colour the mouse's arrival replaced is given back.
+    if (!value && flyByApplied_) {
+        flyByApplied_ = false;
+        SetFontColor(savedFontColor_);
+    }
+}
+
+void TKtLabel::SetFlyByColor(TColor value) {
+    StoreAndUpdate(flyByColor_, value);
+}
+
+void TKtLabel::enterEvent(QEnterEvent* event) {
+    if (flyByEnabled_ && !flyByApplied_) {
+        savedFontColor_ = fontColor_;
+        flyByApplied_ = true;
+        SetFontColor(flyByColor_);
+    }
+    QWidget::enterEvent(event);
+}
+
+void TKtLabel::leaveEvent(QEvent* event) {
+    if (flyByEnabled_ && flyByApplied_) {
+        flyByApplied_ = false;
+        SetFontColor(savedFontColor_);
+    }
+    QWidget::leaveEvent(event);
+}
+
+void TKtLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Click();
+}
+
+void TKtLabel::FrameChanged() {
+    AdjustBounds();
+    // Without auto-size nothing else would show the new frame.
+    update();
+}
+
+void TKtLabel::SetBevelWidth(int value) {
+    if (value == frame_.BevelWidth) return;
+    frame_.BevelWidth = value;
+    FrameChanged();
+}
+
+void TKtLabel::SetBorderWidth(int value) {
+    if (value == frame_.BorderWidth) return;
+    frame_.BorderWidth = value;
+    FrameChanged();
+}
+
+void TKtLabel::SetBorderInner(TFrameStyleEx value) {
+    if (value == frame_.BorderInner) return;
+    frame_.BorderInner = value;
+    FrameChanged();
+}
+
+void TKtLabel::SetBorderOuter(TFrameStyleEx value) {
+    if (value == frame_.BorderOuter) return;
+    frame_.BorderOuter = value;
+    FrameChanged();
+}
+
+void TKtLabel::SetBorderSides(TSides value) {
+    if (value == frame_.BorderSides) return;
+    frame_.BorderSides = value;
+    FrameChanged();
+}
+
+void TKtLabel::SetBorderColor(TColor value) {
+    StoreAndUpdate(frame_.BorderColor, value);
+}
+
+void TKtLabel::SetBorderHighlight(TColor value) {
+    StoreAndUpdate(frame_.BorderHighlight, value);
+}
+
+void TKtLabel::SetBorderShadow(TColor value) {
+    StoreAndUpdate(frame_.BorderShadow, value);
+}
+
+void TKtLabel::SetFlatColor(TColor value) {
+    StoreAndUpdate(frame_.FlatColor, value);
+}
+
+void TKtLabel::SetFlatColorAdjustment(int value) {
+    StoreAndUpdate(frame_.FlatColorAdjustment, value);
+}
+
+void TKtLabel::SetFrameController(TKtFrameController* value) {
+    if (frameController_) frameController_->RemoveControl(this);
+    frameController_ = value;
+    if (frameController_) frameController_->AddControl(this);
+}
+
+void TKtLabel::ApplyFrameController() {
+    if (!frameController_ || !frame_.Take(*frameController_, frameControllerNotifications_)) return;
+    const TKtFrameController& controller = *frameController_;
+    if (frameControllerNotifications_ & FrameControllerNotification(fcpColor)) SetColor(controller.Color());
+    if (frameControllerNotifications_ & FrameControllerNotification(fcpParentColor))
+        SetParentColor(controller.ParentColor());
+    update();
+}
+
+void TKtLabel::FontChanged() {
+    AdjustBounds();
+    update();
+    if (!blinking_) normalTextColor_ = currentTextColor_ = fontColor_;
+    if (angle_ != 0 && !IsTrueTypeFont(font())) angle_ = 0;
+}
+
 void TKtLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) AdjustBounds();
+    if (event->type() == QEvent::FontChange) FontChanged();
+    // The parent's colour shows through ParentColor.
+    if (event->type() == QEvent::PaletteChange && parentColor_) update();
 }
 
-void TKtLabel::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    text_->setGeometry(rect());
-}
-
-void TKtLabel::AdjustBounds() {
-    if (!autoSize_) return;
-    // An empty caption still takes the height of one line, so the label does not vanish.
-    const QString text = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
-    const QFontMetrics metrics(font());
-    if (wordWrap_) {
-        const QRect fitted = metrics.boundingRect(QRect(0, 0, width(), INT_MAX), Qt::TextWordWrap, text);
-        resize(width(), fitted.height());
-    } else {
-        resize(metrics.size(0, text));
-    }
+void TKtLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    TCanvas canvas(painter);
+    Paint(canvas);
 }

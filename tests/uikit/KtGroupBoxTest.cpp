@@ -40,18 +40,13 @@ INSTANTIATE_TEST_SUITE_P(Styles, KtGroupBoxClient,
                                          StyleCase{gsCustom, 2, 2}, StyleCase{gsTopLine, 0, 0},
                                          StyleCase{gsBanner, 8, 0}, StyleCase{gsUnderline, 4, 0}));
 
-TEST(KtGroupBox, DefaultsAndCaptionFromItsName) {
+TEST(KtGroupBox, Defaults) {
     TKtGroupBox box;
     EXPECT_EQ(box.GroupStyle(), gsFlat);
     EXPECT_EQ(box.BorderOuter(), fsNone);
     EXPECT_EQ(box.AlignmentVertical(), avTop);
     EXPECT_EQ(box.Alignment(), Qt::AlignLeft);
     EXPECT_EQ(box.height(), 105);
-    box.setObjectName(QStringLiteral("KtGroupBox1"));
-    EXPECT_EQ(box.Caption(), QStringLiteral("KtGroupBox1"));
-    box.SetCaption(QStringLiteral("Свой"));
-    box.setObjectName(QStringLiteral("KtGroupBox2"));
-    EXPECT_EQ(box.Caption(), QStringLiteral("Свой"));
 }
 
 // The frame's top line runs through the middle of the caption's height; the caption breaks it
