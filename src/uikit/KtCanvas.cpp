@@ -102,6 +102,22 @@ void TCanvas::Polygon(const QPolygon& points) {
     painter_->restore();
 }
 
+void TCanvas::InvertChecker(const TRect& r) {
+    // White pixels of the pattern invert what lies under them, black ones leave it.
+    static const QImage pattern = [] {
+        QImage image(8, 8, QImage::Format_RGB32);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel(x, y, (x + y) % 2 != 0 ? 0xFFFFFFFFu : 0xFF000000u);
+        return image;
+    }();
+    painter_->save();
+    painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_->setBrushOrigin(0, 0);
+    painter_->fillRect(r.ToQRect(), QBrush(pattern));
+    painter_->restore();
+}
+
 void TCanvas::Draw(int x, int y, const QImage& image) {
     painter_->drawImage(QPoint(x, y), image);
 }
@@ -217,6 +233,17 @@ void TCanvas::DrawThemeElement(TThemeElement element, const TRect& r) {
     option.state = QStyle::State_Enabled;
     if (element == teProgressChunk) option.state |= QStyle::State_Horizontal;
     style->drawControl(QStyle::CE_ProgressBarContents, &option, painter_);
+}
+
+void TCanvas::DrawThemeButton(const TRect& r, TThemeButtonState state) {
+    QStyleOptionButton option;
+    option.rect = r.ToQRect();
+    option.palette = QApplication::palette();
+    option.state = state == tbsDisabled ? QStyle::State_None : QStyle::State_Enabled;
+    option.state |= state == tbsPressed ? QStyle::State_Sunken : QStyle::State_Raised;
+    if (state == tbsHot) option.state |= QStyle::State_MouseOver;
+    if (state == tbsDefaulted) option.features |= QStyleOptionButton::DefaultButton;
+    QApplication::style()->drawControl(QStyle::CE_PushButtonBevel, &option, painter_);
 }
 
 void TCanvas::DrawWidgetBackground(QWidget* widget, int x, int y) {
