@@ -1,5 +1,6 @@
 #include "app/fAbout.h"
 
+#include "app/CenterOnOwner.h"
 #include "base/Color.h"
 
 #include <QLabel>
@@ -46,4 +47,9 @@ TFormAbout::TFormAbout(QWidget* owner)
     layout->addWidget(Image1);
     layout->addWidget(Label1, 1);
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
+}
+
+void TFormAbout::showEvent(QShowEvent* event) {
+    CenterOnOwner(*this);
+    QDialog::showEvent(event);
 }

@@ -14,6 +14,9 @@ public:
     QLabel* const Image1;
     QLabel* const Label1;
     QPushButton* const Button1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TFormAbout* FormAbout;
