@@ -9,6 +9,7 @@
 #include "base/Color.h"
 #include "platform/DialogService.h"
 #include "platform/ExceptionGuard.h"
+#include "uikit/KtAlign.h"
 #include "uikit/KtSplitter.h"
 
 #include <QAbstractSpinBox>
@@ -119,8 +120,7 @@ TFormAppMain::TFormAppMain(QWidget* parent)
     layout->addWidget(StatusBar1);
 
     SetClientSize(919, 755);
-    KtSplitter1->SetPosition(620);
-    ktCntSpl->SetPosition(164);
+    DesignSplitters();
 
     qApp->installEventFilter(this);
 }
@@ -248,16 +248,9 @@ void TFormAppMain::BuildToolBar() {
 void TFormAppMain::BuildPanes() {
     KtSplitter1 = new TKtSplitter(body_);
     KtSplitter1->setObjectName(QStringLiteral("KtSplitter1"));
-    KtSplitter1->SetOrientation(orVertical);
-    KtSplitter1->SetSplitterWidth(5);
-
     ktCntSpl = new TKtSplitter(KtSplitter1->UpperLeft()->Pane());
     ktCntSpl->setObjectName(QStringLiteral("ktCntSpl"));
-    ktCntSpl->SetSplitterWidth(6);
-    auto* upper = new QVBoxLayout(KtSplitter1->UpperLeft()->Pane());
-    upper->setContentsMargins(0, 0, 0, 0);
-    upper->setSizeConstraint(QLayout::SetNoConstraint);
-    upper->addWidget(ktCntSpl);
+    SetAlign(ktCntSpl, alClient);
 
     tv1 = new QTreeWidget(ktCntSpl->UpperLeft()->Pane());
     tv1->setObjectName(QStringLiteral("tv1"));
@@ -271,10 +264,7 @@ void TFormAppMain::BuildPanes() {
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         treePalette.setColor(QPalette::Inactive, role, treePalette.color(QPalette::Active, role));
     tv1->setPalette(treePalette);
-    auto* left = new QVBoxLayout(ktCntSpl->UpperLeft()->Pane());
-    left->setContentsMargins(0, 0, 0, 0);
-    left->setSizeConstraint(QLayout::SetNoConstraint);
-    left->addWidget(tv1);
+    SetAlign(tv1, alClient);
     connect(tv1, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* node) { GuardedCall([this, node] { tv1Change(node); }); });
 
@@ -313,6 +303,32 @@ void TFormAppMain::BuildPanes() {
     logRow->addWidget(Panel1);
     connect(BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
     connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+}
+
+void TFormAppMain::DesignSplitters() {
+    // The designed sizes come first, as in a stored design: the positions are kept within them.
+    // The window's layout gives the splitters their real sizes when it is shown.
+    KtSplitter1->BeginLoading();
+    ktCntSpl->BeginLoading();
+    KtSplitter1->resize(919, 714);
+    KtSplitter1->SetOrientation(orVertical);
+    KtSplitter1->SetHotSpotVisible(true);
+    KtSplitter1->SetHotSpotDirection(hsdMax);
+    KtSplitter1->SetSplitterStyle(ssGroove);
+    KtSplitter1->SetSplitterWidth(5);
+    KtSplitter1->SetPosition(620);
+    KtSplitter1->SetPercent(87);
+    ktCntSpl->resize(919, 620);
+    ktCntSpl->SetBorderWidth(3);
+    ktCntSpl->SetBorderInner(fsGroove);
+    ktCntSpl->SetBorderSides({sdTop});
+    ktCntSpl->SetHotSpotVisible(true);
+    ktCntSpl->SetSplitterStyle(ssGroove);
+    ktCntSpl->SetSplitterWidth(6);
+    ktCntSpl->SetPosition(164);
+    ktCntSpl->SetPercent(18);
+    KtSplitter1->Loaded();
+    ktCntSpl->Loaded();
 }
 
 QSize TFormAppMain::ClientSize() const {

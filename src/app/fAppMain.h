@@ -127,6 +127,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildPanes();
+    void DesignSplitters();
     void FormClose();
 
     QWidget* const body_;

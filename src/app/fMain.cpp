@@ -56,7 +56,16 @@ TFormMain::TFormMain(QWidget* parent)
     KtProgressBar1->hide();
 
     SetClientSize(982, 734);
+    // This window's design over the base window's: sizes, positions and percentages.
+    KtSplitter1->BeginLoading();
+    ktCntSpl->BeginLoading();
+    KtSplitter1->resize(982, 693);
     KtSplitter1->SetPosition(597);
+    KtSplitter1->SetPercent(86);
+    ktCntSpl->resize(982, 597);
+    ktCntSpl->SetPercent(17);
+    KtSplitter1->Loaded();
+    ktCntSpl->Loaded();
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10000);

@@ -102,6 +102,22 @@ void TCanvas::Polygon(const QPolygon& points) {
     painter_->restore();
 }
 
+void TCanvas::InvertChecker(const TRect& r) {
+    // White pixels of the pattern invert what lies under them, black ones leave it.
+    static const QImage pattern = [] {
+        QImage image(8, 8, QImage::Format_RGB32);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel(x, y, (x + y) % 2 != 0 ? 0xFFFFFFFFu : 0xFF000000u);
+        return image;
+    }();
+    painter_->save();
+    painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_->setBrushOrigin(0, 0);
+    painter_->fillRect(r.ToQRect(), QBrush(pattern));
+    painter_->restore();
+}
+
 void TCanvas::Draw(int x, int y, const QImage& image) {
     painter_->drawImage(QPoint(x, y), image);
 }

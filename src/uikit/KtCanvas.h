@@ -108,6 +108,10 @@ public:
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
 
+    // Inverts every other pixel of the rectangle in a checkerboard (the pattern XORed onto the
+    // surface, as the desktop draws a sizing line); the same call again restores the pixels.
+    void InvertChecker(const TRect& r);
+
     // Takes the rectangle out of what may be drawn on, until RemoveClip makes the whole surface
     // drawable again.
     void ExcludeClipRect(const TRect& r);

@@ -215,6 +215,8 @@ void TKtCustomProgressBar::PaintTo(TCanvas& canvas) {
 void TKtCustomProgressBar::paintEvent(QPaintEvent*) {
     if (width() <= 0 || height() <= 0) return;
     QImage picture(size(), QImage::Format_RGB32);
+    // The desktop style's frame may leave its rounded corners to the background.
+    picture.fill(ToQColor(ParentBackColor()));
     {
         TCanvas canvas(picture);
         PaintTo(canvas);

@@ -184,3 +184,20 @@ TEST_F(MainWindowTest, SettingsFilesAndTheLogPaneGoThroughTheirDialogs) {
     main->BitBtn1->click();
     EXPECT_EQ(main->tvLog->topLevelItemCount(), 0);
 }
+
+TEST_F(MainWindowTest, TheSplittersKeepTheirDesignedPanesAndThePagePaneIsTheInnerRight) {
+    Start();
+    main->show();
+    EXPECT_EQ(main->KtSplitter1->Position(), 597);
+    EXPECT_EQ(main->KtSplitter1->Orientation(), orVertical);
+    EXPECT_TRUE(main->KtSplitter1->HotSpotVisible());
+    EXPECT_EQ(main->KtSplitter1->SplitterWidth(), 5);
+    EXPECT_EQ(main->ktCntSpl->parentWidget(), main->KtSplitter1->UpperLeft()->Pane());
+    EXPECT_EQ(main->ktCntSpl->size(), main->KtSplitter1->UpperLeft()->Pane()->size());
+    EXPECT_EQ(main->ktCntSpl->Position(), 164);
+    EXPECT_EQ(main->tv1->geometry(), QRect(0, 0, 164, main->ktCntSpl->height() - 8));
+    QWidget* pagePane = main->ktCntSpl->LowerRight()->Pane();
+    EXPECT_EQ(controller->PagePane(), pagePane);
+    EXPECT_EQ(pagePane->geometry(),
+              QRect(3 + 164 + 6, 5, main->ktCntSpl->width() - 3 - 164 - 6 - 3, main->ktCntSpl->height() - 8));
+}

@@ -1,6 +1,7 @@
 #include "uikit/KtPanel.h"
 #include "uikit/KtColors.h"
 #include "uikit/KtGrid.h"
+#include "uikit/KtPanelDockManager.h"
 
 #include "KitImage.h"
 
@@ -246,4 +247,64 @@ TEST(KtPanel, TakesAVisibleFrameControllersSettingsAndForgetsIt) {
     EXPECT_EQ(panel.BorderHighlight(), LighterColor(clYellow, 100));
     delete controller;
     EXPECT_EQ(panel.FrameController(), nullptr);
+}
+
+namespace {
+
+struct TInk {
+    int first = -1;
+    int last = -1;
+};
+
+// The first and last rows that hold anything but the panel's colour.
+TInk InkRows(const QImage& image, TColor back) {
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (PixelAt(image, x, y) != back) {
+                if (first < 0) first = y;
+                last = y;
+            }
+    return {first, last};
+}
+
+} // namespace
+
+TEST(KtPanel, CaptionPlacedByItsVerticalAlignmentAndMargins) {
+    TKtPanel panel;
+    panel.resize(120, 80);
+    panel.SetBorderOuter(fsNone);
+    panel.SetColor(clWhite);
+    panel.SetCaption(QStringLiteral("Xy"));
+    panel.SetAlignmentVertical(avTop);
+    const auto top = InkRows(panel.grab().toImage(), clWhite);
+    panel.SetTextMarginVertical(10);
+    const auto topWithMargin = InkRows(panel.grab().toImage(), clWhite);
+    panel.SetTextMarginVertical(0);
+    panel.SetAlignmentVertical(avCenter);
+    const auto centre = InkRows(panel.grab().toImage(), clWhite);
+    panel.SetAlignmentVertical(avBottom);
+    const auto bottom = InkRows(panel.grab().toImage(), clWhite);
+    ASSERT_GE(top.first, 0);
+    EXPECT_LT(top.last, 20);
+    EXPECT_EQ(topWithMargin.first, top.first + 10);
+    EXPECT_NEAR((centre.first + centre.last) / 2, 40, 4);
+    EXPECT_GT(bottom.first, 60);
+    EXPECT_LT(bottom.last, 80);
+}
+
+TEST(KtPanel, DockManagerOnlyForADockSiteThatUsesOne) {
+    TKtPanel panel;
+    EXPECT_EQ(panel.DockManager(), nullptr);
+    panel.SetUseDockManager(false);
+    panel.SetDockSite(true);
+    EXPECT_EQ(panel.DockManager(), nullptr);
+    panel.SetUseDockManager(true);
+    ASSERT_NE(panel.DockManager(), nullptr);
+    // The grabber takes the top, or the left for a panel along the top or bottom edge.
+    EXPECT_EQ(panel.DockManager()->AdjustDockRect({0, 0, 100, 50}), (TRect{0, 14, 100, 50}));
+    SetAlign(&panel, alBottom);
+    EXPECT_EQ(panel.DockManager()->AdjustDockRect({0, 0, 100, 50}), (TRect{14, 0, 100, 50}));
+    panel.SetDockSite(false);
+    EXPECT_EQ(panel.DockManager(), nullptr);
 }

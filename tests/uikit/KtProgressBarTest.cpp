@@ -1,4 +1,5 @@
 #include "uikit/KtProgressBar.h"
+#include "uikit/KtThemes.h"
 
 #include "KitImage.h"
 
@@ -135,4 +136,19 @@ TEST(KtProgressBar, TurnedUprightFillsFromTheBottom) {
     EXPECT_EQ(PixelAt(image, 10, 2), clWhite);
     bar.resize(200, 24);
     EXPECT_EQ(bar.Orientation(), orHorizontal);
+}
+
+// With the desktop's themes the bar sits in the style's own frame: the kit frame is not drawn.
+TEST(KtProgressBar, ThemedBarIgnoresTheKitFrame) {
+    TKtProgressBar plain, framed;
+    framed.SetBorderOuter(fsFlatBold);
+    framed.SetBorderInner(fsRaised);
+    framed.SetBorderColor(clRed);
+    framed.SetBevelWidth(3);
+    SetThemesActive(true);
+    const QImage a = plain.grab().toImage();
+    const QImage b = framed.grab().toImage();
+    SetThemesActive(false);
+    EXPECT_EQ(a, b);
+    EXPECT_NE(framed.grab().toImage(), b);
 }
