@@ -1,5 +1,6 @@
 #include "app/fAbout.h"
 
+#include "app/CenterOnOwner.h"
 #include "uikit/KtCanvas.h"
 #include "uikit/KtGradient.h"
 #include "uikit/KtURLLabel.h"
@@ -80,4 +81,9 @@ TFormAbout::TFormAbout(QWidget* owner)
     Button1->setGeometry((kWidth - 75) / 2, 188, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFormAbout::showEvent(QShowEvent* event) {
+    CenterOnOwner(*this);
+    QDialog::showEvent(event);
 }

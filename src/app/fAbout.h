@@ -18,6 +18,9 @@ public:
     TKtURLLabel* const KtURLLabel1;
     TKtLabel* const KtLabel1;
     QPushButton* const Button1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 extern TFormAbout* FormAbout;

@@ -1,5 +1,7 @@
 #include "app/fErrors.h"
 
+#include "app/CenterOnOwner.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -36,4 +38,10 @@ void TFormErrors::SetErrors(const QStringList& lines) {
     lErrors->setRowCount(int(lines.size()));
     for (int row = 0; row < lines.size(); ++row)
         lErrors->setItem(row, 0, new QTableWidgetItem(lines.at(row)));
+}
+
+void TFormErrors::showEvent(QShowEvent* event) {
+    // In the middle of the main window itself, whatever frame a window manager adds or not.
+    CenterOnOwner(*this);
+    QDialog::showEvent(event);
 }

@@ -115,8 +115,6 @@ public:
     void SetDockSite(bool value);
     bool UseDockManager() const { return useDockManager_; }
     void SetUseDockManager(bool value);
-    bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
-    void SetShowDockClientCaptions(bool value);
     TKtPanelDockManager* DockManager() const { return dockManager_.get(); }
 
     TKtFrameController* FrameController() const { return frameController_; }
@@ -205,7 +203,6 @@ private:
     bool wordWrap_ = true;
     bool dockSite_ = false;
     bool useDockManager_ = true;
-    bool showDockClientCaptions_ = true;
     std::unique_ptr<TKtPanelDockManager> dockManager_;
     QPointer<TKtFrameController> frameController_;
     uint frameControllerNotifications_ = AllFrameControllerNotifications;
