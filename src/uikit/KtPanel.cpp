@@ -240,6 +240,10 @@ void TKtCustomPanel::SetUseDockManager(bool value) {
     UpdateDockManager();
 }
 
+void TKtCustomPanel::SetShowDockClientCaptions(bool value) {
+    Store(showDockClientCaptions_, value);
+}
+
 // A manager once made stays while the panel is a dock site that uses one.
 void TKtCustomPanel::UpdateDockManager() {
     if (dockSite_ && useDockManager_) {

@@ -115,6 +115,9 @@ public:
     void SetDockSite(bool value);
     bool UseDockManager() const { return useDockManager_; }
     void SetUseDockManager(bool value);
+    // Whether docked clients get caption bars; kept for the containers that publish it.
+    bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
+    void SetShowDockClientCaptions(bool value);
     TKtPanelDockManager* DockManager() const { return dockManager_.get(); }
 
     TKtFrameController* FrameController() const { return frameController_; }
@@ -203,6 +206,7 @@ private:
     bool wordWrap_ = true;
     bool dockSite_ = false;
     bool useDockManager_ = true;
+    bool showDockClientCaptions_ = true;
     std::unique_ptr<TKtPanelDockManager> dockManager_;
     QPointer<TKtFrameController> frameController_;
     uint frameControllerNotifications_ = AllFrameControllerNotifications;
