@@ -221,7 +221,7 @@ void TKtDialogButtons::ArrangeButtons() {
             Button(index)->setGeometry(0, 0, 0, 0);
     };
     const TAlign align = Align();
-    if (align == alLeft || align == alRight) {
+    if (align == alLeft || align == alRight || align == alCustom) {
         const int n = int(std::count_if(std::begin(kAll), std::end(kAll), shown));
         place(biOk, 6, 8);
         place(biCancel, 6, shown(biOk) ? 8 + h + 8 : 8);
@@ -273,6 +273,8 @@ void TKtDialogButtons::Paint(TCanvas& canvas) {
     case alRight:
         side = sdLeft;
         break;
+    case alCustom:
+        return;
     default:
         break;
     }

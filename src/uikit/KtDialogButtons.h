@@ -10,10 +10,10 @@ class TKtBitBtn;
 // The kit's bar of a dialog's OK, Cancel and Help buttons. It creates the three buttons (Help
 // hidden), lays them out itself and publishes their captions, results, visibility, widths,
 // colours, actions and clicks as its own properties. Docked along the top or bottom of a dialog
-// (the designed alBottom) it is one row, right-aligned with 8-pixel gaps; along the left or right
-// edge a column. OK is the dialog's default button (Enter), Cancel answers Esc, or OK does when
-// Cancel is hidden; a press sets the dialog's result to the button's modal result, which closes
-// the dialog unless it is 0.
+// (the designed alBottom) it is one row, right-aligned with 8-pixel gaps; along the left or
+// right edge, or custom-aligned, a column. OK is the dialog's default button (Enter), Cancel
+// answers Esc, or OK does when Cancel is hidden; a press sets the dialog's result to the
+// button's modal result, which closes the dialog unless it is 0.
 class TKtDialogButtons : public TKtCustomPanel {
     Q_OBJECT
 

@@ -129,4 +129,7 @@ TEST(KtDialogButtons, DividerFacesTheDialog) {
     bar.SetAlign(alTop);
     EXPECT_TRUE(grooveAt(20, 34));
     EXPECT_FALSE(grooveAt(20, 0));
+    bar.SetAlign(alCustom);
+    EXPECT_FALSE(grooveAt(20, 34));
+    EXPECT_FALSE(grooveAt(20, 0));
 }
