@@ -31,6 +31,10 @@ TFormErrors::TFormErrors(QWidget* owner)
     lErrors->setSelectionBehavior(QAbstractItemView::SelectRows);
     lErrors->setSelectionMode(QAbstractItemView::SingleSelection);
     lErrors->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One line per item, as a list view shows it: a longer line is cut at the column's edge.
+    lErrors->setWordWrap(false);
+    lErrors->setTextElideMode(Qt::ElideRight);
+    lErrors->verticalHeader()->setDefaultSectionSize(lErrors->fontMetrics().height() + 4);
 }
 
 void TFormErrors::SetErrors(const QStringList& lines) {

@@ -1,6 +1,7 @@
 #include "uikit/ImageList.h"
 #include "uikit/KtBitBtn.h"
-#include "uikit/KtThemes.h"
+#include "uikit/KtColors.h"
+#include "uikit/KtPanel.h"
 
 #include "KitImage.h"
 
@@ -200,4 +201,47 @@ TEST_F(ActiveWindow, ATrackedPressClicksOnlyWhenReleasedInside) {
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks, 2);
+}
+
+TEST(KtButton, CaptionEffectsDrawTheirCopiesInTheirColours) {
+    TKtButton button;
+    button.resize(60, 26);
+    button.SetCaption(QStringLiteral("WWW"));
+    button.SetTextHighlightColor(clBlue);
+    button.SetTextShadowColor(clRed);
+    const auto colours = [&button](TTextStyle style, bool light) {
+        button.SetTextStyle(style);
+        button.SetLightTextStyle(light);
+        const QImage image = Render(button);
+        return std::pair{Holds(image, clBlue), Holds(image, clRed)};
+    };
+    EXPECT_EQ(colours(tsNormal, false), std::pair(false, false));
+    EXPECT_EQ(colours(tsRaised, false), std::pair(true, true));
+    EXPECT_EQ(colours(tsRaised, true), std::pair(true, false));
+    EXPECT_EQ(colours(tsRecessed, true), std::pair(true, false));
+    EXPECT_EQ(colours(tsShadow, true), std::pair(false, true));
+}
+
+TEST(KtButton, FacesOfTheClassicAndFlatLooks) {
+    TKtPanel parent;
+    parent.SetColor(clMoneyGreen);
+    auto* button = new TKtButton(&parent);
+    EXPECT_NE(PixelAt(Render(*button), 0, 0), ColorToRGB(clWindowFrame));
+    button->SetDefault(true);
+    EXPECT_EQ(PixelAt(Render(*button), 0, 0), ColorToRGB(clWindowFrame)) << "the button Enter presses";
+
+    button->SetHotTrack(true);
+    button->SetFrameColor(clRed);
+    const QImage flat = Render(*button);
+    EXPECT_EQ(PixelAt(flat, 1, 12), clRed);
+    EXPECT_EQ(PixelAt(flat, 0, 12), DarkerColor(clMoneyGreen, 20)) << "ring in the parent's shade";
+    EXPECT_EQ(PixelAt(flat, 74, 24), LighterColor(clMoneyGreen, 20));
+
+    // A down grouped button shows the checkered pattern on the button's own grid.
+    button->SetHotTrack(false);
+    button->SetGroupIndex(1);
+    button->SetDown(true);
+    const QImage down = Render(*button);
+    EXPECT_EQ(PixelAt(down, 10, 10), clSilver);
+    EXPECT_EQ(PixelAt(down, 11, 10), ColorToRGB(clBtnFace));
 }
