@@ -115,6 +115,9 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), model_(new TStri
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setMinimumSectionSize(1); // designed widths are kept, however narrow
     horizontalHeader()->setHighlightSections(false);
+    // Titles start at the cell's left edge like every other cell: a title wider than its column
+    // loses its end, not both ends.
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }

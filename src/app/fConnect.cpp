@@ -74,8 +74,8 @@ TFormConnect::TFormConnect(QWidget* owner)
     cbPhones->setGeometry(72, 72, 156, 21);
 
     KtDialogButtons1 = c.AddOther(new TKtDialogButtons(this), QStringLiteral("KtDialogButtons1"));
-    KtDialogButtons1->setGeometry(0, height() - TKtDialogButtons::BarHeight, width(),
-                                  TKtDialogButtons::BarHeight);
+    KtDialogButtons1->setGeometry(0, height() - KtDialogButtons1->height(), width(),
+                                  KtDialogButtons1->height());
     KtDialogButtons1->SetCaptionOk(QStringLiteral("OK"));
     KtDialogButtons1->SetCaptionCancel(QStringLiteral("Cancel"));
     KtDialogButtons1->SetCaptionHelp(QStringLiteral("&Help"));

@@ -1,5 +1,7 @@
 #include "app/fErrors.h"
 
+#include "app/CenterOnOwner.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -29,6 +31,10 @@ TFormErrors::TFormErrors(QWidget* owner)
     lErrors->setSelectionBehavior(QAbstractItemView::SelectRows);
     lErrors->setSelectionMode(QAbstractItemView::SingleSelection);
     lErrors->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One line per item, as a list view shows it: a longer line is cut at the column's edge.
+    lErrors->setWordWrap(false);
+    lErrors->setTextElideMode(Qt::ElideRight);
+    lErrors->verticalHeader()->setDefaultSectionSize(lErrors->fontMetrics().height() + 4);
 }
 
 void TFormErrors::SetErrors(const QStringList& lines) {
@@ -36,4 +42,10 @@ void TFormErrors::SetErrors(const QStringList& lines) {
     lErrors->setRowCount(int(lines.size()));
     for (int row = 0; row < lines.size(); ++row)
         lErrors->setItem(row, 0, new QTableWidgetItem(lines.at(row)));
+}
+
+void TFormErrors::showEvent(QShowEvent* event) {
+    // In the middle of the main window itself, whatever frame a window manager adds or not.
+    CenterOnOwner(*this);
+    QDialog::showEvent(event);
 }

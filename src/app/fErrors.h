@@ -17,4 +17,7 @@ public:
     QLabel* const Label1;
     QLabel* const pErrCount;
     QTableWidget* const lErrors;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -26,6 +26,7 @@ namespace {
 
 const QString kNumbersSection = QStringLiteral("KBDNUMS");
 constexpr int kRows = TFormKBDs::MaxObjects + 1; // the title row and one row per object
+constexpr int kRowHeight = 18;
 
 // Blanks the number cells after the count with the button face.
 class TNumberCellDelegate : public QStyledItemDelegate {
@@ -43,7 +44,7 @@ private:
     TFormKBDs* const page_;
 };
 
-// A cell of the fixed title row or row-number column: on the button face, never selected.
+// A cell of the fixed row-number column: on the button face, never selected.
 QTableWidgetItem* FixedCell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled);
@@ -118,17 +119,24 @@ TFormKBDs::TFormKBDs(QWidget* owner) : TformIncl(owner) {
 void TFormKBDs::InitGrid() {
     SG->setColumnCount(2);
     SG->setRowCount(kRows);
-    SG->horizontalHeader()->hide();
     SG->verticalHeader()->hide();
-    SG->verticalHeader()->setDefaultSectionSize(18);
+    SG->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    // The title row stays in view while the objects scroll: its titles are the column header,
+    // and row 0 itself stays hidden so that grid row r remains object r.
+    SG->setHorizontalHeaderLabels({QStringLiteral("№"), QStringLiteral("№ в сети")});
+    QHeaderView* titles = SG->horizontalHeader();
+    titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titles->setSectionResizeMode(QHeaderView::Fixed);
+    titles->setSectionsClickable(false);
+    titles->setHighlightSections(false);
+    titles->setFixedHeight(kRowHeight);
+    SG->setRowHidden(0, true);
     SG->setColumnWidth(0, 64);
     SG->setColumnWidth(NumberColumn, 532);
     SG->setSelectionBehavior(QAbstractItemView::SelectRows);
     SG->setSelectionMode(QAbstractItemView::SingleSelection);
     SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SG->setItemDelegate(new TNumberCellDelegate(this));
-    SG->setItem(0, 0, FixedCell(QStringLiteral("№")));
-    SG->setItem(0, NumberColumn, FixedCell(QStringLiteral("№ в сети")));
     for (int row = 1; row < kRows; ++row) {
         SG->setItem(row, 0, FixedCell(QString::number(row)));
         SG->setItem(row, NumberColumn, new QTableWidgetItem());

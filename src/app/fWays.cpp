@@ -50,6 +50,7 @@ constexpr TColor kDirectionColors[] = {0xA6D0EA, 0xDDA6AA, 0xB1E2C4, 0xB7B7F2, 0
 constexpr int kRowTop = 20;
 constexpr int kRowPitch = 40;
 constexpr int kGroupTop = 24;
+constexpr int kListWidth = 303; // the channel lists' designed width
 
 QIcon SmallPicture(const QStyle* style, int picture) {
     switch (picture) {
@@ -117,10 +118,8 @@ TformWays::TformWays(QWidget* owner) : TformIncl(owner) {
 
     GroupBox3 = c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Тип передачи данных"), GroupBox1)),
                            QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(370, kGroupTop, 319, rowsHeight);
     for (int way = 1; way <= WayCount; ++way) {
         QComboBox* combo = c.AddComboBoxEx(GroupBox3, QStringLiteral("cb%1").arg(way), QStringLiteral("0"));
-        combo->setGeometry(8, RowY(way), 303, 22);
         combo->setMaxVisibleItems(10);
         channels_.at(size_t(way - 1)) = combo;
         connect(combo, &QComboBox::activated, this, Guarded([this] { ChannelCheck(); }));
@@ -133,8 +132,17 @@ TformWays::TformWays(QWidget* owner) : TformIncl(owner) {
         for (int i = 0; i < cb(1)->count(); ++i)
             cb(way)->addItem(cb(1)->itemIcon(i), cb(1)->itemText(i));
     }
-    for (int way = 1; way <= WayCount; ++way)
+    // The lists are as wide as their longest channel needs in the font at hand, and the page widens
+    // with them, so that no chosen channel shows cut off.
+    const int listWidth = qMax(kListWidth, cb(1)->sizeHint().width());
+    for (int way = 1; way <= WayCount; ++way) {
+        cb(way)->setGeometry(8, RowY(way), listWidth, 22);
         cb(way)->setCurrentIndex(NotUsed);
+    }
+    GroupBox3->setGeometry(370, kGroupTop, listWidth + 16, rowsHeight);
+    const int boxWidth = GroupBox3->x() + GroupBox3->width() + 16;
+    GroupBox1->resize(boxWidth, GroupBox1->height());
+    ScrollBox1->widget()->setFixedWidth(boxWidth + 2 * GroupBox1->x());
 
     const int explanationsTop = kGroupTop + rowsHeight + 8;
     AddExplanations(explanationsTop);
@@ -142,20 +150,20 @@ TformWays::TformWays(QWidget* owner) : TformIncl(owner) {
     GroupBox7 =
         c.AddOther(PlainFont(new QGroupBox(QStringLiteral("Тип перехода по направлениям"), GroupBox1)),
                    QStringLiteral("GroupBox7"));
-    GroupBox7->setGeometry(16, explanationsTop + 5 * 18 + 6, 673, 72);
+    GroupBox7->setGeometry(16, explanationsTop + 5 * 18 + 6, boxWidth - 32, 72);
     rdo2 = c.AddRadioButton(
         GroupBox7, QStringLiteral("rdo2"),
         QStringLiteral(
             "Переходить на следующее направление в случае невозможности передачи события в текущем"),
         QStringLiteral("true"));
-    rdo2->setGeometry(8, 20, 657, 17);
+    rdo2->setGeometry(8, 20, GroupBox7->width() - 16, 17);
     rdo2->setChecked(true);
     rdo1 = c.AddRadioButton(
         GroupBox7, QStringLiteral("rdo1"),
         QStringLiteral(
             "Оставаться в текущем направлении до передачи всех событий и не переходить на следующее"),
         QStringLiteral("false"));
-    rdo1->setGeometry(8, 44, 657, 17);
+    rdo1->setGeometry(8, 44, GroupBox7->width() - 16, 17);
 
     for (QRadioButton* button : pairs_)
         connect(button, &QRadioButton::toggled, this, Guarded([this] { rb1Click(); }));

@@ -47,12 +47,15 @@ TformUpdateIns::TformUpdateIns(QWidget* owner)
 
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Текущая версия прошивки панели:"), 8,
                        10, false);
-    lbOldName = MakeLabel(this, QStringLiteral("lbOldName"), QString(), 256, 10, true);
-    lbOldName->resize(195, 15);
     Label1 = MakeLabel(this, QStringLiteral("Label1"),
                        QStringLiteral("Доступна следующая версия для перепрошивки:"), 8, 32, false);
-    lbNewName = MakeLabel(this, QStringLiteral("lbNewName"), QString(), 256, 32, true);
-    lbNewName->resize(195, 15);
+    // The versions stand in one column after the longer heading, whatever width the font gives it,
+    // and reach to the window's edge.
+    const int versionsX = qMax(Label2->x() + Label2->width(), Label1->x() + Label1->width()) + 8;
+    lbOldName = MakeLabel(this, QStringLiteral("lbOldName"), QString(), versionsX, 10, true);
+    lbOldName->resize(width() - 8 - versionsX, 15);
+    lbNewName = MakeLabel(this, QStringLiteral("lbNewName"), QString(), versionsX, 32, true);
+    lbNewName->resize(width() - 8 - versionsX, 15);
     lbError = MakeLabel(this, QStringLiteral("lbError"), QString(), 8, 56, true);
     lbError->resize(443, 15);
     lbTimeAfterHead =

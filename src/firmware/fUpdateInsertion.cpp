@@ -4,6 +4,8 @@
 #include "base/Cp1251.h"
 #include "firmware/HexRows.h"
 #include "platform/DialogService.h"
+#include "uikit/ImageList.h"
+#include "uikit/KtBitBtn.h"
 #include "uikit/KtDialogButtons.h"
 #include "uikit/KtGroupBox.h"
 
@@ -13,7 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
@@ -54,11 +55,22 @@ TformUpdateInsertion::TformUpdateInsertion(QWidget* owner)
     etPath = new QLineEdit(KtGroupBox1);
     etPath->setObjectName(QStringLiteral("etPath"));
     etPath->setGeometry(Label1->x() + Label1->width() + 6, 20, 585 - Label1->x() - Label1->width() - 6, 21);
-    KtBitBtn1 = new QPushButton(KtGroupBox1);
+    // The browse button's pictures: an open folder, and the same folder for a disabled button.
+    T = new TImageList(16, 16, this);
+    const QIcon folder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    T->Add(folder.pixmap(16, 16).toImage());
+    T->Add(folder.pixmap(16, 16, QIcon::Disabled).toImage());
+    KtBitBtn1 = new TKtBitBtn(KtGroupBox1);
     KtBitBtn1->setObjectName(QStringLiteral("KtBitBtn1"));
-    KtBitBtn1->setGeometry(591, 18, 25, 25);
-    KtBitBtn1->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    connect(KtBitBtn1, &QPushButton::clicked, this, [this] { KtBitBtn1Click(); });
+    KtBitBtn1->setGeometry(591, 19, 28, 22);
+    KtBitBtn1->SetImages(T);
+    KtBitBtn1->SetImageIndex(0);
+    KtBitBtn1->SetDisabledIndex(1);
+    KtBitBtn1->SetLayout(blGlyphRight);
+    KtBitBtn1->SetHotTrack(true);
+    KtBitBtn1->SetFrameColor(0x743C00);
+    KtBitBtn1->SetColor(0xF0F4F4);
+    connect(KtBitBtn1, &TKtCustomButton::OnClick, this, [this] { KtBitBtn1Click(); });
 
     sgHex = new QTableWidget(kDataRowsShown, 16, this);
     sgHex->setObjectName(QStringLiteral("sgHex"));
@@ -82,8 +94,8 @@ TformUpdateInsertion::TformUpdateInsertion(QWidget* owner)
 
     KtDialogButtons1 = new TKtDialogButtons(this);
     KtDialogButtons1->setObjectName(QStringLiteral("KtDialogButtons1"));
-    KtDialogButtons1->setGeometry(0, height() - TKtDialogButtons::BarHeight, width(),
-                                  TKtDialogButtons::BarHeight);
+    KtDialogButtons1->setGeometry(0, height() - KtDialogButtons1->height(), width(),
+                                  KtDialogButtons1->height());
     KtDialogButtons1->SetCaptionOk(QStringLiteral("OK"));
     KtDialogButtons1->SetCaptionCancel(QStringLiteral("Cancel"));
 }

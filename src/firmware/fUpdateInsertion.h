@@ -4,8 +4,9 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTableWidget;
+class TImageList;
+class TKtBitBtn;
 class TKtDialogButtons;
 class TKtGroupBox;
 
@@ -34,9 +35,10 @@ public:
     TKtGroupBox* KtGroupBox1;
     QLabel* Label1;
     QLineEdit* etPath;
-    QPushButton* KtBitBtn1;
+    TKtBitBtn* KtBitBtn1;
     QTableWidget* sgHex;
     TKtDialogButtons* KtDialogButtons1;
+    TImageList* T; // the browse button's images
 
 protected:
     void showEvent(QShowEvent* event) override;

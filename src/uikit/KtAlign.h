@@ -5,8 +5,9 @@
 class QWidget;
 
 // Where a control sits inside its parent's client area: along one edge at its own width or
-// height, over what the edge-aligned controls leave (alClient), or where it was put (alNone).
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// height, over what the edge-aligned controls leave (alClient), or where it was put (alNone, and
+// alCustom, which the control itself arranges for).
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
 // A control's alignment is kept with the control, so any widget can be aligned inside a kit
 // container; a widget never aligned is alNone.

@@ -73,9 +73,9 @@ TColor TKtBorder::Color() const {
 }
 
 void TKtBorder::SetColor(TColor value) {
-    parentColor_ = false;
-    if (value == color_) return;
+    if (value == color_ && !parentColor_) return;
     color_ = value;
+    parentColor_ = false;
     update();
 }
 

@@ -235,6 +235,17 @@ void TCanvas::DrawThemeElement(TThemeElement element, const TRect& r) {
     style->drawControl(QStyle::CE_ProgressBarContents, &option, painter_);
 }
 
+void TCanvas::DrawThemeButton(const TRect& r, TThemeButtonState state) {
+    QStyleOptionButton option;
+    option.rect = r.ToQRect();
+    option.palette = QApplication::palette();
+    option.state = state == tbsDisabled ? QStyle::State_None : QStyle::State_Enabled;
+    option.state |= state == tbsPressed ? QStyle::State_Sunken : QStyle::State_Raised;
+    if (state == tbsHot) option.state |= QStyle::State_MouseOver;
+    if (state == tbsDefaulted) option.features |= QStyleOptionButton::DefaultButton;
+    QApplication::style()->drawControl(QStyle::CE_PushButtonBevel, &option, painter_);
+}
+
 void TCanvas::DrawWidgetBackground(QWidget* widget, int x, int y) {
     painter_->save();
     painter_->translate(x, y);

@@ -30,6 +30,9 @@ enum TThemeElement {
     teGroupBoxDisabled
 };
 
+// The states of the desktop style's push button.
+enum TThemeButtonState { tbsNormal, tbsHot, tbsPressed, tbsDisabled, tbsDefaulted };
+
 // How DrawText lays a text out, as the desktop's text drawing takes it: one horizontal
 // alignment, then any of the others.
 enum TDrawTextFlag : unsigned {
@@ -119,6 +122,8 @@ public:
 
     // The desktop style's picture of an element over the rectangle.
     void DrawThemeElement(TThemeElement element, const TRect& r);
+    // The desktop style's push button in the state over the rectangle.
+    void DrawThemeButton(const TRect& r, TThemeButtonState state);
 
     // Paints what a widget paints of itself, without its children, with the widget's top-left
     // corner at (x, y) of this surface and clipped to the widget's size.

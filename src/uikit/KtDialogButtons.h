@@ -1,56 +1,111 @@
 #pragma once
 
-#include <QWidget>
+#include "uikit/KtAlign.h"
+#include "uikit/KtCustomButton.h"
+#include "uikit/KtPanel.h"
 
-class QPushButton;
+class QAction;
+class TKtBitBtn;
 
-// The kit's button bar along the bottom of a dialog: OK, Cancel and (hidden) Help, laid out
-// right-aligned in one row with 8-pixel gaps. Pressing a button whose modal result is not 0
-// ends the dialog the bar sits in with that result. OK is the dialog's default button (Enter);
-// Esc closes the dialog as Cancel does. This stand-in uses the platform's push buttons; the
-// kit's own buttons replace them without changing these properties.
-class TKtDialogButtons : public QWidget {
+// The kit's bar of a dialog's OK, Cancel and Help buttons. It creates the three buttons (Help
+// hidden), lays them out itself and publishes their captions, results, visibility, widths,
+// colours, actions and clicks as its own properties. Docked along the top or bottom of a dialog
+// (the designed alBottom) it is one row, right-aligned with 8-pixel gaps; along the left or
+// right edge, or custom-aligned, a column. OK is the dialog's default button (Enter), Cancel
+// answers Esc, or OK does when Cancel is hidden; a press sets the dialog's result to the
+// button's modal result, which closes the dialog unless it is 0.
+class TKtDialogButtons : public TKtCustomPanel {
     Q_OBJECT
 
 public:
+    // The buttons by index, as the indexed properties take them.
+    enum TButtonIndex { biOk = 1, biCancel = 2, biHelp = 3 };
+
     explicit TKtDialogButtons(QWidget* parent = nullptr);
 
-    QString CaptionOk() const;
-    void SetCaptionOk(const QString& value);
-    QString CaptionCancel() const;
-    void SetCaptionCancel(const QString& value);
-    QString CaptionHelp() const;
-    void SetCaptionHelp(const QString& value);
+    TKtBitBtn* Button(TButtonIndex index) const { return buttons_[index - 1]; }
+
+    QString ButtonCaption(TButtonIndex index) const;
+    void SetButtonCaption(TButtonIndex index, const QString& value);
+    QString CaptionOk() const { return ButtonCaption(biOk); }
+    void SetCaptionOk(const QString& value) { SetButtonCaption(biOk, value); }
+    QString CaptionCancel() const { return ButtonCaption(biCancel); }
+    void SetCaptionCancel(const QString& value) { SetButtonCaption(biCancel, value); }
+    QString CaptionHelp() const { return ButtonCaption(biHelp); }
+    void SetCaptionHelp(const QString& value) { SetButtonCaption(biHelp, value); }
 
     // The dialog's result when the button is pressed (TModalResult; 0 leaves the dialog open).
-    int ModalResultOk() const { return resultOk_; }
-    void SetModalResultOk(int value) { resultOk_ = value; }
-    int ModalResultCancel() const { return resultCancel_; }
-    void SetModalResultCancel(int value) { resultCancel_ = value; }
-    int ModalResultHelp() const { return resultHelp_; }
-    void SetModalResultHelp(int value) { resultHelp_ = value; }
+    int ModalResult(TButtonIndex index) const;
+    void SetModalResult(TButtonIndex index, int value);
+    int ModalResultOk() const { return ModalResult(biOk); }
+    void SetModalResultOk(int value) { SetModalResult(biOk, value); }
+    int ModalResultCancel() const { return ModalResult(biCancel); }
+    void SetModalResultCancel(int value) { SetModalResult(biCancel, value); }
+    int ModalResultHelp() const { return ModalResult(biHelp); }
+    void SetModalResultHelp(int value) { SetModalResult(biHelp, value); }
 
-    // Whether the buttons light up under the mouse. The platform's buttons always do; the flag
-    // is kept for the kit's buttons, which draw it themselves.
-    bool HotTrack() const { return hotTrack_; }
-    void SetHotTrack(bool value) { hotTrack_ = value; }
+    QAction* Action(TButtonIndex index) const;
+    void SetAction(TButtonIndex index, QAction* value);
+    bool Enable(TButtonIndex index) const;
+    void SetEnable(TButtonIndex index, bool value);
+    bool ShowButton(TButtonIndex index) const;
+    // Hiding Cancel makes OK answer Esc; showing it gives Esc back to Cancel.
+    void SetShowButton(TButtonIndex index, bool value);
+    int ButtonWidth(TButtonIndex index) const { return widths_[index - 1]; }
+    void SetButtonWidth(TButtonIndex index, int value);
 
-    static constexpr int ButtonHeight = 25;
-    static constexpr int DefaultButtonWidth = 75;
-    static constexpr int BarHeight = ButtonHeight + 11;
+    TAlign Align() const { return AlignOf(this); }
+    void SetAlign(TAlign value);
+    TColor ButtonColor() const;
+    void SetButtonColor(TColor value);
+    TColor ButtonFrameColor() const;
+    void SetButtonFrameColor(TColor value);
+    bool HotTrack() const;
+    void SetHotTrack(bool value);
+    TColor HighlightColor() const;
+    void SetHighlightColor(TColor value);
+    TColor HotTrackColor() const;
+    void SetHotTrackColor(TColor value);
+    TKtHotTrackColorType HotTrackColorType() const;
+    void SetHotTrackColorType(TKtHotTrackColorType value);
+    // Cancel answers Esc.
+    bool CancelCancel() const;
+    void SetCancelCancel(bool value);
+    // OK answers Enter.
+    bool OKDefault() const;
+    void SetOKDefault(bool value);
+    // A groove on the side that faces the dialog.
+    bool ShowDivider() const { return showDivider_; }
+    void SetShowDivider(bool value);
+    // The standard glyphs on the three buttons.
+    bool ShowGlyphs() const { return showGlyphs_; }
+    void SetShowGlyphs(bool value);
+
+    int ButtonHeight() const { return buttonHeight_; }
+    int DefaultButtonWidth() const { return defaultButtonWidth_; }
+
+    // Scales the bar and its buttons with its window.
+    void ChangeScale(int numerator, int denominator);
+
+signals:
+    void OnClickOk();
+    void OnClickCancel();
+    void OnClickHelp();
 
 protected:
+    virtual void CreateButtons();
+    virtual void AdjustBarSize();
+    virtual void ArrangeButtons();
+    void Paint(TCanvas& canvas) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPushButton* AddButton(const QString& caption, int TKtDialogButtons::*result);
-    void ArrangeButtons();
+    void ButtonClicked(TButtonIndex index);
 
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
-    QPushButton* help_ = nullptr;
-    int resultOk_ = 1;
-    int resultCancel_ = 2;
-    int resultHelp_ = 0;
-    bool hotTrack_ = false;
+    TKtBitBtn* buttons_[3] = {};
+    int widths_[3] = {};
+    int buttonHeight_ = 25;
+    int defaultButtonWidth_ = 75;
+    bool showDivider_ = false;
+    bool showGlyphs_ = false;
 };

@@ -53,7 +53,6 @@ bool TKtCustomGroupBox::event(QEvent* event) {
         }
         return true;
     }
-    if (event->type() == QEvent::FontChange) update();
     return TKtCustomPanel::event(event);
 }
 
@@ -185,7 +184,8 @@ void TKtCustomGroupBox::PaintFrame(TCanvas& canvas, const TRect& f, const TRect&
         break;
     }
     case gsUnderline:
-        canvas.Line(0, t.Bottom - 1, width(), t.Bottom - 1);
+        // Just under the caption's box: a line inside it would go with the caption's background.
+        canvas.Line(0, t.Bottom, width(), t.Bottom);
         break;
     case gsCustom:
         break;

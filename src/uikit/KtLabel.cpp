@@ -74,8 +74,10 @@ TColor TKtLabel::Color() const {
 }
 
 void TKtLabel::SetColor(TColor value) {
+    if (value == color_ && !parentColor_) return;
+    color_ = value;
     parentColor_ = false;
-    StoreAndUpdate(color_, value);
+    update();
 }
 
 void TKtLabel::SetParentColor(bool value) {

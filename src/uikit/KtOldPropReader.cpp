@@ -1,6 +1,8 @@
 #include "uikit/KtOldPropReader.h"
 
 #include "base/AsciiText.h"
+#include "uikit/KtButton.h"
+#include "uikit/KtDialogButtons.h"
 #include "uikit/KtFrameController.h"
 #include "uikit/KtPanel.h"
 
@@ -22,6 +24,14 @@ const OldProp kOldProps[] = {
     {"TKtCustomPanel", "UseGradients",
      [](QObject* component, const QVariant& value) {
          if (value.toBool()) static_cast<TKtCustomPanel*>(component)->SetVisualStyle(vsGradient);
+     }},
+    {"TKtButton", "FrameFlat",
+     [](QObject* component, const QVariant& value) {
+         static_cast<TKtButton*>(component)->SetHotTrack(value.toBool());
+     }},
+    {"TKtDialogButtons", "FrameFlat",
+     [](QObject* component, const QVariant& value) {
+         static_cast<TKtDialogButtons*>(component)->SetHotTrack(value.toBool());
      }},
     {"TKtLabel", "FrameSides", nullptr},
     {"TKtLEDDisplay", "SegSpacing", nullptr},

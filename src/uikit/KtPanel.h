@@ -115,6 +115,7 @@ public:
     void SetDockSite(bool value);
     bool UseDockManager() const { return useDockManager_; }
     void SetUseDockManager(bool value);
+    // Whether docked clients get caption bars; kept for the containers that publish it.
     bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
     void SetShowDockClientCaptions(bool value);
     TKtPanelDockManager* DockManager() const { return dockManager_.get(); }

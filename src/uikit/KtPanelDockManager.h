@@ -1,22 +1,18 @@
 #pragma once
 
-#include "uikit/KtCanvas.h"
 #include "uikit/KtRect.h"
 
-#include <QFont>
 #include <QObject>
 
 class TKtCustomPanel;
-class QWidget;
 
-// The dock manager of a kit panel that is a dock site: beside each docked client a grabber bar of
-// GrabberSize pixels with the client's caption and a close glyph, along the left for a panel
-// aligned to the top or bottom and along the top otherwise.
+// The dock manager of a kit panel that is a dock site: each docked client gets a grabber bar of
+// GrabberSize pixels, along the left for a panel aligned to the top or bottom and along the top
+// otherwise, and the panel repaints when it is clicked or gains the focus.
 //
-// Qt's widgets do not dock into one another (only main-window dock widgets do), so on this
-// platform nothing is ever dragged into a panel: the manager gives a docked client's rectangle
-// and paints a client's grabber when asked, and repaints the panel when it is clicked or gains
-// focus, as the manager of a real dock tree must.
+// Qt's widgets do not dock into one another (only a main window's dock widgets do), so nothing is
+// ever docked into a panel here: the manager keeps the panel's grabber geometry and repainting,
+// and has no docked client's caption bar to paint.
 class TKtPanelDockManager : public QObject {
     Q_OBJECT
 
@@ -26,19 +22,12 @@ public:
 
     static constexpr int GrabberSize = 14;
 
-    // The client's rectangle without its grabber.
+    // A docked client's rectangle without its grabber.
     TRect AdjustDockRect(const TRect& r) const;
-    // The grabber of a client docked over r: caption bar and close glyph in the caption
-    // colours, active when the client has the focus. Nothing when the panel shows no captions.
-    void PaintDockFrame(TCanvas& canvas, const QWidget* client, const TRect& r) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool GrabberOnLeft() const;
-
     TKtCustomPanel* const panel_;
-    const QFont captionFont_;
-    const QFont glyphFont_;
 };

@@ -14,6 +14,8 @@ struct TRect {
     constexpr int Width() const { return Right - Left; }
     constexpr int Height() const { return Bottom - Top; }
     constexpr bool operator==(const TRect&) const = default;
+    // The same rectangle moved by (dx, dy).
+    constexpr TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
 
     static TRect FromQRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
     QRect ToQRect() const { return QRect(Left, Top, Width(), Height()); }

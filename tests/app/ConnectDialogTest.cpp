@@ -2,13 +2,13 @@
 #include "base/Exceptions.h"
 #include "platform/IniFile.h"
 #include "support/ScriptedDialogs.h"
+#include "uikit/KtBitBtn.h"
 #include "uikit/KtDialogButtons.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -20,12 +20,6 @@ QStringList items(const QComboBox* combo) {
     for (int i = 0; i < combo->count(); ++i)
         list << combo->itemText(i);
     return list;
-}
-
-QPushButton* barButton(TFormConnect& dialog, const QString& caption) {
-    for (QPushButton* button : dialog.KtDialogButtons1->findChildren<QPushButton*>())
-        if (button->text() == caption) return button;
-    return nullptr;
 }
 
 class ConnectDialog : public ::testing::Test {
@@ -184,7 +178,7 @@ TEST_F(ConnectDialog, CancelAfterTypingStillRemembersTheNumberAndEnterAddsNone) 
     dialogs.QueueExec([this](QDialog& shown) {
         EXPECT_EQ(&shown, &dialog);
         dialog.cbPhones->setEditText(QStringLiteral("89161112233"));
-        barButton(dialog, QStringLiteral("Cancel"))->click();
+        dialog.KtDialogButtons1->Button(TKtDialogButtons::biCancel)->Click();
         return shown.result();
     });
     EXPECT_FALSE(dialog.Execute());

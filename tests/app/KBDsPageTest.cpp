@@ -7,6 +7,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -105,11 +106,25 @@ TEST_F(KBDsPage, AddChangeDeleteThroughTheDialog) {
     EXPECT_EQ(Numbers(3), QStringLiteral("001A 00FE 0000"));
     EXPECT_TRUE(main.isEnabled());
 
-    // The number column of a used row opens the dialog; nothing else does.
-    for (const auto& [row, col] : QList<std::pair<int, int>>{{0, 1}, {1, 0}, {3, 1}}) {
+    // The number column of a used row opens the dialog; nothing else does, the titles neither.
+    for (const auto& [row, col] : QList<std::pair<int, int>>{{1, 0}, {3, 1}}) {
         Press(row, col);
         EXPECT_FALSE(Form2->isVisible()) << row << ',' << col;
     }
+    QHeaderView* titles = page->SG->horizontalHeader();
+    QTest::mousePress(titles->viewport(), Qt::LeftButton, {},
+                      QPoint(titles->sectionViewportPosition(1) + 10, titles->height() / 2));
+    EXPECT_FALSE(Form2->isVisible());
+}
+
+TEST_F(KBDsPage, TitlesStayInViewWhileTheObjectsScroll) {
+    page->show();
+    page->SG->scrollToBottom();
+    const QHeaderView* titles = page->SG->horizontalHeader();
+    EXPECT_FALSE(titles->isHidden());
+    EXPECT_EQ(page->SG->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("№ в сети"));
+    EXPECT_EQ(page->SG->rowAt(page->SG->viewport()->height() - 1), TFormKBDs::MaxObjects);
+    EXPECT_GT(page->SG->rowAt(0), 1) << "the objects scrolled under the titles";
 }
 
 TEST_F(KBDsPage, CountIsKeptInsideTheGrid) {

@@ -4,8 +4,10 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -64,6 +66,14 @@ TEST(WaysPage, DefaultsClearAndSaveLoad) {
     page.Clear();
     EXPECT_EQ(Ways(page), QStringLiteral("0|0|0|0|0|0|0|0"));
     EXPECT_TRUE(page.rdo1->isChecked()) << "the direction change mode stays";
+}
+
+TEST(WaysPage, EveryChannelShowsWhole) {
+    TformWays page;
+    for (int way = 1; way <= TformWays::WayCount; ++way)
+        EXPECT_GE(page.cb(way)->width(), page.cb(way)->sizeHint().width()) << way;
+    EXPECT_LE(page.GroupBox3->x() + page.GroupBox3->width(), page.GroupBox1->width());
+    EXPECT_LE(page.GroupBox1->x() + page.GroupBox1->width(), page.ScrollBox1->widget()->width());
 }
 
 TEST(WaysPage, PackWaysMovesUsedWaysUpWithTheirPairs) {

@@ -28,6 +28,12 @@ TEST_F(UpdateFixture, SuccessfulUpdateAndReconnect) {
     EXPECT_EQ(formUpdateIns->lbOldName->text(), QStringLiteral("VER 01.004.013"));
     EXPECT_EQ(formUpdateIns->lbNewName->text(), QStringLiteral("VER 01.004.014"));
     EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral(" (VER 01.004.014)")));
+    // Each version stands clear of its heading and inside the window.
+    for (const auto& [heading, version] : {std::pair{formUpdateIns->Label2, formUpdateIns->lbOldName},
+                                           std::pair{formUpdateIns->Label1, formUpdateIns->lbNewName}}) {
+        EXPECT_LE(heading->x() + heading->sizeHint().width(), version->x()) << heading->text().toStdString();
+        EXPECT_LE(version->x() + version->sizeHint().width(), formUpdateIns->width());
+    }
 
     RunUpdate();
     EXPECT_EQ(formUpdateIns->UpdateState, 3);

@@ -100,3 +100,17 @@ TEST(KtGroupBox, AcceleratorFocusesTheFirstControlThatTakesFocus) {
     QTest::keyClick(&outside, Qt::Key_G, Qt::AltModifier);
     EXPECT_TRUE(edit->hasFocus());
 }
+
+// The underline runs across the whole width just below the caption's box, which the caption's
+// background fills.
+TEST(KtGroupBox, UnderlineStaysVisibleUnderTheCaption) {
+    TKtGroupBox box;
+    box.resize(100, 50);
+    box.SetGroupStyle(gsUnderline);
+    box.SetCaption(QStringLiteral("Итог"));
+    const QImage image = box.grab().toImage();
+    const int below = QFontMetrics(box.font()).height() + 2;
+    const TColor flat = AdjustColor(clBtnShadow, 30);
+    for (int x = 0; x < 100; ++x)
+        ASSERT_EQ(PixelAt(image, x, below), flat) << x;
+}
