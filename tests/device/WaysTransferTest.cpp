@@ -56,13 +56,6 @@ protected:
         dialogs = &ScriptedDialogs::Reset();
     }
 
-    QList<QByteArray> Transfer(TformWays& page, bool write) {
-        controller->ClearErrors();
-        const qsizetype from = panel.Frames().size();
-        write ? controller->WritePage(page) : controller->ReadPage(page);
-        return panel.Frames().mid(from);
-    }
-    QStringList Errors() const { return controller->GetErrors(); }
     // The "Читаю " and "Пишу " lines of the log.
     QStringList ProgressLines() const {
         QStringList lines;
