@@ -20,7 +20,6 @@ enum TCenterPoint {
     cpLowerCenter,
     cpLowerRight
 };
-enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
 enum TKtCondenseCaption { ccNone, ccAtEnd, ccWithinPath };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
