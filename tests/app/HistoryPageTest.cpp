@@ -7,6 +7,7 @@
 #include "app/fWaiting.h"
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -51,11 +52,6 @@ TXlsCells ReadXls(const QByteArray& bytes) {
     }
     ADD_FAILURE() << "no EOF record";
     return xls;
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray Record(int index) {

@@ -5,6 +5,7 @@
 #include "app/fProgress.h"
 #include "base/Cp1251.h"
 #include "base/Exceptions.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,10 +152,7 @@ protected:
         QDir::setCurrent(oldCurrent);
         HistoryTransfer::TearDown();
     }
-    QByteArray FileBytes() const {
-        QFile file(folder.filePath(QStringLiteral("История.txt")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray Written() const { return FileBytes(folder.filePath(QStringLiteral("История.txt"))); }
 
     QTemporaryDir folder;
     QString oldCurrent;
@@ -190,7 +188,7 @@ TEST_F(HistoryFile, CancelEndsPagingOverADeadLinkAtTheNextTryAndLeavesNoWindowBe
     // The next file write is not stopped by a cancel that belonged to the paging.
     panel.SetValue("FP", "F0002");
     controller->SaveHistoryToFile(page);
-    EXPECT_EQ(FileBytes().count('\n'), 4);
+    EXPECT_EQ(Written().count('\n'), 4);
 }
 
 TEST_F(HistoryFile, HoldsTwoLinesPerRecordNewestFirstDownToIndexZero) {
@@ -199,18 +197,18 @@ TEST_F(HistoryFile, HoldsTwoLinesPerRecordNewestFirstDownToIndexZero) {
     panel.SetValue("fer0001", "00000001 08:30:15 7BFD 12341811310010a9"); // lower case: no Contact ID
     controller->SaveHistoryToFile(page);
     EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"FP", "fer0002", "fer0001", "fer0000"}));
-    EXPECT_EQ(FileBytes(), toCp1251(QStringLiteral(
-                               "2  08:30:15 00000002 1234181131001009 1234 131 Тревога 0 100 Да Да LAN; "
-                               "2:GSM-SIM1 цифр.; \r\n"
-                               "00000002 08:30:15 7BFD 1234181131001009\r\n"
-                               "1  Ошибка\r\n"
-                               "00000001 08:30:15 7BFD 12341811310010a9\r\n"
-                               "0 \r\n"
-                               "FFFFFFFF FFFFFFFF FFFF FFFFFFFFFFFFFFFF\r\n")));
+    EXPECT_EQ(Written(), toCp1251(QStringLiteral(
+                                 "2  08:30:15 00000002 1234181131001009 1234 131 Тревога 0 100 Да Да LAN; "
+                                 "2:GSM-SIM1 цифр.; \r\n"
+                                 "00000002 08:30:15 7BFD 1234181131001009\r\n"
+                                 "1  Ошибка\r\n"
+                                 "00000001 08:30:15 7BFD 12341811310010a9\r\n"
+                                 "0 \r\n"
+                                 "FFFFFFFF FFFFFFFF FFFF FFFFFFFFFFFFFFFF\r\n")));
 
     panel.SetValue("FP", "F0000");
     controller->SaveHistoryToFile(page);
-    EXPECT_EQ(FileBytes(), QByteArray()) << "an existing file is emptied";
+    EXPECT_EQ(Written(), QByteArray()) << "an existing file is emptied";
 }
 
 TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
@@ -223,7 +221,7 @@ TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
     controller->SaveHistoryToFile(page);
     const qsizetype records = panel.Frames().size() - 1;
     EXPECT_LT(records, 1000);
-    EXPECT_EQ(FileBytes().count('\n'), 2 * records) << "every record asked for is written";
+    EXPECT_EQ(Written().count('\n'), 2 * records) << "every record asked for is written";
 
     // A dead link: the record is asked for again and again until "Finish".
     Clock::SetScaleForTests(0.01);
@@ -232,6 +230,6 @@ TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
     QTimer::singleShot(300, &page, [this] { controller->HistoryRun = false; });
     controller->SaveHistoryToFile(page);
     EXPECT_GE(panel.Frames().count("fer0004"), 2);
-    EXPECT_EQ(FileBytes(), QByteArray());
+    EXPECT_EQ(Written(), QByteArray());
     EXPECT_TRUE(host.TimerRunning());
 }
