@@ -191,7 +191,9 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
 }
 
 void TCanvas::RemoveClip() {
-    painter_->setClipping(false);
+    // Not setClipping(false): on a widget's painter that leaves the raster engine ignoring the
+    // next clip region, so a later exclusion (the gradient ring) would paint the whole face.
+    painter_->setClipRegion(QRegion(), Qt::NoClip);
 }
 
 void TCanvas::DrawThemeElement(TThemeElement element, const TRect& r) {

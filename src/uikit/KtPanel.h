@@ -12,8 +12,6 @@
 
 class TKtPanelDockManager;
 
-enum TAlignmentVertical { avTop, avCenter, avBottom };
-
 // The kit's container: a frame (outer and inner style on chosen sides, with a band of
 // BorderWidth between them), a client area filled with a colour or a gradient, an optional grid
 // and a caption. Children aligned with SetAlign sit inside the frames. Every kit container

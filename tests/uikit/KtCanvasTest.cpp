@@ -63,4 +63,10 @@ TEST(KtCanvas, ExcludedRectangleStaysUntilTheClipIsRemoved) {
     canvas.RemoveClip();
     canvas.FillRect({0, 0, 4, 1});
     EXPECT_EQ(Picture(image, {{clBtnFace, 'f'}}), Rows{"ffff"});
+    // A second exclusion after the removal must clip again (a button erases its corners this
+    // way before its gradient ring excludes the face).
+    canvas.ExcludeClipRect({1, 0, 3, 1});
+    canvas.Brush.Color = clWindow;
+    canvas.FillRect({0, 0, 4, 1});
+    EXPECT_EQ(Picture(image, {{clBtnFace, 'f'}, {clWindow, 'w'}}), Rows{"wffw"});
 }
