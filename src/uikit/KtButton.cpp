@@ -4,6 +4,7 @@
 #include "uikit/KtFrames.h"
 #include "uikit/KtGlobals.h"
 #include "uikit/KtGradient.h"
+#include "uikit/KtPanel.h"
 #include "uikit/KtParentImage.h"
 
 #include <QAbstractButton>

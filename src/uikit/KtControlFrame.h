@@ -8,8 +8,8 @@
 
 class QWidget;
 
-// The frame settings a framed kit control (border, LED display, label) keeps: an outer and an
-// inner frame style with a plain band of BorderWidth between them, all on BorderSides. The
+// The frame settings a framed kit control (border, LED display, label, panel) keeps: an outer and
+// an inner frame style with a plain band of BorderWidth between them, all on BorderSides. The
 // controls differ in when they repaint and what they do with the space inside, so they keep one
 // of these and decide that themselves.
 struct TKtControlFrame {

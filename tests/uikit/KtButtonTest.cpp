@@ -4,9 +4,8 @@
 #include "uikit/KtPanel.h"
 
 #include "KitImage.h"
+#include "KitMouse.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -20,12 +19,6 @@ protected:
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    static void Mouse(QWidget* widget, QEvent::Type type, QPoint at) {
-        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
     }
 
     QWidget window;
@@ -160,26 +153,26 @@ TEST_F(ActiveWindow, ATrackedPressClicksOnlyWhenReleasedInside) {
     int clicks = 0;
     QObject::connect(button, &TKtCustomButton::OnClick, [&clicks] { ++clicks; });
 
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
+    Press(button, {10, 10});
     EXPECT_TRUE(button->Pressed());
-    Mouse(button, QEvent::MouseMove, {90, 10});
+    Drag(button, {90, 10});
     EXPECT_FALSE(button->Pressed());
-    Mouse(button, QEvent::MouseButtonRelease, {90, 10});
+    Release(button, {90, 10});
     EXPECT_EQ(clicks, 0);
 
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
-    Mouse(button, QEvent::MouseMove, {90, 10});
-    Mouse(button, QEvent::MouseMove, {74, 24});
+    Press(button, {10, 10});
+    Drag(button, {90, 10});
+    Drag(button, {74, 24});
     EXPECT_TRUE(button->Pressed());
-    Mouse(button, QEvent::MouseButtonRelease, {74, 24});
+    Release(button, {74, 24});
     EXPECT_EQ(clicks, 1);
 
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
-    Mouse(button, QEvent::MouseButtonRelease, {75, 10});
+    Press(button, {10, 10});
+    Release(button, {75, 10});
     EXPECT_EQ(clicks, 1) << "the right edge is outside";
 
     button->setEnabled(false);
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
+    Press(button, {10, 10});
     EXPECT_FALSE(button->Pressed());
     EXPECT_FALSE(button->Tracking());
 

@@ -16,7 +16,7 @@ QFont PixelFont(int pixels) {
     return font;
 }
 
-// How many pixels of the image have the colour.
+// Counts its paints.
 struct PaintCounter : TKtLabel {
     int paints = 0;
     void paintEvent(QPaintEvent* event) override {
