@@ -1,5 +1,7 @@
 #include "uikit/KtBorderControl.h"
 
+#include "uikit/KtParentColor.h"
+
 #include <QPainter>
 #include <algorithm>
 

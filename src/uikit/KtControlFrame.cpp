@@ -3,8 +3,6 @@
 #include "uikit/KtBorder.h"
 #include "uikit/KtColors.h"
 
-#include <QWidget>
-
 int TKtControlFrame::StyleWidth(TFrameStyleEx style) const {
     switch (style) {
     case fsNone:
@@ -67,10 +65,4 @@ bool TKtControlFrame::Take(const TKtFrameController& controller, TKtFrameControl
         BorderShadow = DarkerColor(controller.Color(), 50);
     }
     return true;
-}
-
-TColor ParentBackground(const QWidget* control) {
-    const QWidget* parent = control->parentWidget();
-    if (parent == nullptr) return clBtnFace;
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
 }

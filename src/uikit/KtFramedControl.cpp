@@ -1,5 +1,7 @@
 #include "uikit/KtFramedControl.h"
 
+#include "uikit/KtParentColor.h"
+
 TKtFramedControl::TKtFramedControl(QWidget* parent, TFrameStyleEx borderOuter) : QWidget(parent) {
     frame_.BorderOuter = borderOuter;
 }

@@ -3,6 +3,7 @@
 #include "uikit/KtLabel.h"
 
 #include "base/Rounding.h"
+#include "uikit/KtParentColor.h"
 #include "uikit/KtText.h"
 
 #include <QImage>

@@ -7,6 +7,7 @@
 #include "uikit/KtGlobals.h"
 #include "uikit/KtGradient.h"
 #include "uikit/KtPanelDockManager.h"
+#include "uikit/KtParentColor.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -66,7 +67,7 @@ void TKtCustomPanel::SetFullRepaint(bool value) {
 }
 
 TColor TKtCustomPanel::Color() const {
-    return parentColor_ ? ParentBackColor() : color_;
+    return parentColor_ ? ParentPanelColor(this) : color_;
 }
 
 void TKtCustomPanel::SetColor(TColor value) {
@@ -78,13 +79,6 @@ void TKtCustomPanel::SetColor(TColor value) {
 
 void TKtCustomPanel::SetParentColor(bool value) {
     Store(parentColor_, value);
-}
-
-TColor TKtCustomPanel::ParentBackColor() const {
-    const QWidget* parent = parentWidget();
-    if (parent == nullptr) return clBtnFace;
-    if (auto* panel = qobject_cast<const TKtCustomPanel*>(parent)) return panel->Color();
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
 }
 
 unsigned TKtCustomPanel::AlignmentTextFlag() const {
@@ -329,7 +323,7 @@ void TKtCustomPanel::Paint(TCanvas& canvas) {
     GetFlatFrameColors(flatColor, flatAdjustment);
     r = DrawBorder(canvas, r, frame_.BorderOuter, frame_.BorderInner, frame_.BorderWidth, frame_.BorderSides,
                    frame_.BevelWidth, frame_.BorderColor, frame_.BorderHighlight, frame_.BorderShadow,
-                   flatColor, flatAdjustment, Color(), ParentBackColor(), transparent_, false);
+                   flatColor, flatAdjustment, Color(), ParentPanelColor(this), transparent_, false);
     if (!transparent_ && paintClientArea_) {
         if (visualStyle_ == vsGradient) {
             TColor start = clNone, stop = clNone;

@@ -152,8 +152,6 @@ protected:
     virtual void AlignControls();
     virtual void Paint(TCanvas& canvas);
 
-    // The colour behind the panel: a kit panel's Color, else the parent widget's background.
-    TColor ParentBackColor() const;
     // The text layout flag of Alignment.
     unsigned AlignmentTextFlag() const;
     // The canvas colour of the panel's text.

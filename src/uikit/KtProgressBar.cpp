@@ -3,6 +3,7 @@
 #include "base/Rounding.h"
 #include "uikit/KtBorder.h"
 #include "uikit/KtFrames.h"
+#include "uikit/KtParentColor.h"
 #include "uikit/KtProgressPainters.h"
 #include "uikit/KtThemes.h"
 
@@ -167,11 +168,6 @@ void TKtCustomProgressBar::Change() {
     emit OnChange(this, percent_);
 }
 
-TColor TKtCustomProgressBar::ParentBackColor() const {
-    const QWidget* parent = parentWidget();
-    return parent != nullptr ? FromQColor(parent->palette().color(parent->backgroundRole())) : clBtnFace;
-}
-
 void TKtCustomProgressBar::PaintTo(TCanvas& canvas) {
     canvas.Font = font();
     TRect r{0, 0, width(), height()};
@@ -184,7 +180,7 @@ void TKtCustomProgressBar::PaintTo(TCanvas& canvas) {
         canvas.FillRect(r);
         r = DrawBorder(canvas, r, borderOuter_, borderInner_, borderWidth_, AllSides, bevelWidth_,
                        borderColor_, clBtnHighlight, clBtnShadow, flatColor_, flatColorAdjustment_,
-                       backColor_, ParentBackColor(), false, true);
+                       backColor_, ParentBackground(this), false, true);
         if (interiorOffset_ > 0) {
             // The ring lies inside the rectangle, one outline per pixel of its width.
             canvas.Brush.Style = bsClear;
@@ -216,7 +212,7 @@ void TKtCustomProgressBar::paintEvent(QPaintEvent*) {
     if (width() <= 0 || height() <= 0) return;
     QImage picture(size(), QImage::Format_RGB32);
     // The desktop style's frame may leave its rounded corners to the background.
-    picture.fill(ToQColor(ParentBackColor()));
+    picture.fill(ToQColor(ParentBackground(this)));
     {
         TCanvas canvas(picture);
         PaintTo(canvas);
