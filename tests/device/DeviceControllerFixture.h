@@ -96,6 +96,11 @@ protected:
         return panel.Frames().mid(from);
     }
     QStringList Errors() const { return controller->GetErrors(); }
+    // The panel's firmware as the connect found it.
+    void Firmware(int major, int minor) {
+        controller->FirmwareMajor = major;
+        controller->FirmwareMinor = minor;
+    }
 
     FakeHost host;
     WatchingPanel panel{host};

@@ -13,11 +13,6 @@
 
 class GprsTransfer : public ControllerFixture {
 protected:
-    void Firmware(int major, int minor) {
-        controller->FirmwareMajor = major;
-        controller->FirmwareMinor = minor;
-    }
-
     TformGPRS gprs;
     TFormEnNumber numbers;
 };

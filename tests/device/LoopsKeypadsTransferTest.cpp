@@ -38,10 +38,6 @@ protected:
         MsgFile.reset();
     }
 
-    void Firmware(int major, int minor) {
-        controller->FirmwareMajor = major;
-        controller->FirmwareMinor = minor;
-    }
     using ControllerFixture::Transfer;
     QList<QByteArray> Transfer(bool write) { return Transfer(*page, write); }
     QString Numbers(int count) const {

@@ -183,6 +183,19 @@ TEST_F(ActiveWindow, ATrackedPressClicksOnlyWhenReleasedInside) {
     EXPECT_EQ(clicks, 2);
 }
 
+TEST(KtButton, TheParentShowsBesideTheRoundedCornersOfTheFlatLook) {
+    QWidget window;
+    window.setPalette(QPalette(ToQColor(clMoneyGreen)));
+    TKtButton button(&window);
+    button.move(10, 10);
+    button.SetHotTrack(true);
+    window.show();
+    QApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    EXPECT_EQ(PixelAt(image, 10 + 1, 10 + 1), clMoneyGreen);
+    EXPECT_EQ(PixelAt(image, 10 + 2, 10 + 1), clMoneyGreen);
+}
+
 TEST(KtButton, CaptionEffectsDrawTheirCopiesInTheirColours) {
     TKtButton button;
     button.resize(60, 26);
