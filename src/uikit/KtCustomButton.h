@@ -10,8 +10,6 @@
 
 class QAction;
 
-enum TKtHotTrackColorType { htctComplement, htctActual };
-
 // The base of the kit's push buttons. It tracks a left-button press (Pressed while the pointer
 // stays inside, a click when the button is released inside), follows the mouse for hot tracking,
 // repaints on focus and enable changes, and draws the caption with its text effects. What the

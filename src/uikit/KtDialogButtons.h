@@ -1,7 +1,6 @@
 #pragma once
 
 #include "uikit/KtAlign.h"
-#include "uikit/KtCustomButton.h"
 #include "uikit/KtPanel.h"
 
 class QAction;

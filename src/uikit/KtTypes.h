@@ -70,3 +70,6 @@ enum TKtGradientColorStyle { gcsSystem, gcsMSOffice, gcsCustom };
 enum TAlignmentVertical { avTop, avCenter, avBottom };
 // Plain text, or drawn with a highlight and shadow copy (raised, recessed) or a shadow.
 enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
+// Whether a hot-tracked button's hot colours derive from the complement of its HotTrackColor or
+// from that colour itself.
+enum TKtHotTrackColorType { htctComplement, htctActual };
