@@ -99,6 +99,9 @@ void TCanvas::Polygon(const QPolygon& points) {
     painter_->setPen(line.isValid() ? QPen(line, 0) : QPen(Qt::NoPen));
     painter_->setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
     painter_->drawPolygon(points);
+    // The platform's closed outline starts an edge at every corner, so every corner is drawn;
+    // Qt's cosmetic outline can leave one out (the tip of a small arrow).
+    if (line.isValid()) painter_->drawPoints(points);
     painter_->restore();
 }
 

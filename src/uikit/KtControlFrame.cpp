@@ -51,9 +51,7 @@ TRect TKtControlFrame::Draw(TCanvas& canvas, const TRect& r, TColor color, TColo
 
 bool TKtControlFrame::Take(const TKtFrameController& controller, TKtFrameControllerNotifications accepted) {
     if (!controller.FrameVisible()) return false;
-    auto accepts = [accepted](TKtFrameControllerProperty p) {
-        return (accepted & FrameControllerNotification(p)) != 0;
-    };
+    auto accepts = [accepted](TKtFrameControllerProperty p) { return AcceptsNotification(accepted, p); };
     if (accepts(fcpFrameStyle)) BorderOuter = controller.FrameStyle();
     if (accepts(fcpFrameSides)) BorderSides = controller.FrameSides();
     if (accepts(fcpFrameColor)) {

@@ -72,16 +72,14 @@ void TKtFramedControl::SetParentColor(bool value) {
 }
 
 void TKtFramedControl::SetFrameController(TKtFrameController* value) {
-    if (frameController_) frameController_->RemoveControl(this);
-    frameController_ = value;
-    if (frameController_) frameController_->AddControl(this);
+    LinkFrameController(this, frameController_, value);
 }
 
 void TKtFramedControl::ApplyFrameController() {
     if (!frameController_ || !frame_.Take(*frameController_, frameControllerNotifications_)) return;
     const TKtFrameController& controller = *frameController_;
-    if (frameControllerNotifications_ & FrameControllerNotification(fcpColor)) SetColor(controller.Color());
-    if (frameControllerNotifications_ & FrameControllerNotification(fcpParentColor))
+    if (AcceptsNotification(frameControllerNotifications_, fcpColor)) SetColor(controller.Color());
+    if (AcceptsNotification(frameControllerNotifications_, fcpParentColor))
         SetParentColor(controller.ParentColor());
     update();
 }

@@ -217,18 +217,15 @@ void TKtCustomPanel::UpdateDockManager() {
 
 void TKtCustomPanel::SetFrameController(TKtFrameController* value) {
     if (value == frameController_) return;
-    if (frameController_) frameController_->RemoveControl(this);
-    frameController_ = value;
-    if (value != nullptr) value->AddControl(this);
+    LinkFrameController(this, frameController_, value);
 }
 
 void TKtCustomPanel::ApplyFrameController() {
     if (!frameController_ || !frame_.Take(*frameController_, frameControllerNotifications_)) return;
     const TKtFrameController& fc = *frameController_;
     // The colours are taken over as they are; the next paint and layout show them.
-    if (frameControllerNotifications_ & FrameControllerNotification(fcpColor)) color_ = fc.Color();
-    if (frameControllerNotifications_ & FrameControllerNotification(fcpParentColor))
-        parentColor_ = fc.ParentColor();
+    if (AcceptsNotification(frameControllerNotifications_, fcpColor)) color_ = fc.Color();
+    if (AcceptsNotification(frameControllerNotifications_, fcpParentColor)) parentColor_ = fc.ParentColor();
     update();
 }
 

@@ -142,16 +142,14 @@ void TKtCustomProgressBar::SetThemeAware(bool value) {
 
 void TKtCustomProgressBar::SetFrameController(TKtFrameController* value) {
     if (value == frameController_) return;
-    if (frameController_) frameController_->RemoveControl(this);
-    frameController_ = value;
-    if (value != nullptr) value->AddControl(this);
+    LinkFrameController(this, frameController_, value);
 }
 
 void TKtCustomProgressBar::ApplyFrameController() {
     if (!frameController_ || !frameController_->FrameVisible()) return;
     const TKtFrameController& fc = *frameController_;
     auto accepts = [this](TKtFrameControllerProperty p) {
-        return (frameControllerNotifications_ & FrameControllerNotification(p)) != 0;
+        return AcceptsNotification(frameControllerNotifications_, p);
     };
     if (accepts(fcpFrameStyle)) borderOuter_ = fc.FrameStyle();
     if (accepts(fcpFrameColor)) {

@@ -2,6 +2,7 @@
 
 #include "KitImage.h"
 
+#include <QPolygon>
 #include <gtest/gtest.h>
 
 using Rows = std::vector<std::string>;
@@ -51,6 +52,17 @@ TEST(KtCanvas, RectanglesFollowThePenAndBrushRules) {
                                                                     ".....",
                                                                     ".....",
                                                                 }));
+}
+
+TEST(KtCanvas, PolygonOutlinesReachEveryCorner) {
+    QImage image = SentinelImage(3, 5);
+    {
+        TCanvas canvas(image);
+        canvas.Pen.Color = clRed;
+        canvas.Brush.Color = clRed;
+        canvas.Polygon(QPolygon({QPoint(2, 0), QPoint(0, 2), QPoint(2, 4)})); // an arrow to the left
+    }
+    EXPECT_EQ(Picture(image, {{clRed, 'r'}}), (Rows{"..r", ".rr", "rrr", ".rr", "..r"}));
 }
 
 TEST(KtCanvas, ExcludedRectangleStaysUntilTheClipIsRemoved) {
