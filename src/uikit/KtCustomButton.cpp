@@ -1,5 +1,6 @@
 #include "uikit/KtCustomButton.h"
 
+#include "uikit/KtText.h"
 #include "uikit/KtThemes.h"
 
 #include <QAction>
@@ -151,13 +152,8 @@ void TKtCustomButton::DrawButtonText(TCanvas& canvas, TRect rect, unsigned flags
         canvas.DrawText(moved, caption_, flags);
     };
     if (isEnabled()) {
-        if (textStyle_ == tsRaised || textStyle_ == tsRecessed) {
-            const bool raised = textStyle_ == tsRaised;
-            const TColor first = raised ? textHighlightColor_ : textShadowColor_;
-            const TColor second = raised ? textShadowColor_ : textHighlightColor_;
-            if (!raised || !lightTextStyle_) drawAt(1, 1, second);
-            if (raised || !lightTextStyle_) drawAt(-1, -1, first);
-        } else if (textStyle_ == tsShadow) {
+        DrawTextRelief(textStyle_, lightTextStyle_, textHighlightColor_, textShadowColor_, drawAt);
+        if (textStyle_ == tsShadow) {
             drawAt((flags & dtRight) ? 0 : textShadowDepth_, textShadowDepth_, textShadowColor_);
         }
         // A right-aligned caption keeps clear of the edge by the shadow's depth in every style.

@@ -209,12 +209,8 @@ void TKtLabel::DrawLabelText(TCanvas& canvas) {
         copyAt(0, 0, clGrayText, false);
         return;
     }
-    if (textStyle_ == tsRaised || textStyle_ == tsRecessed) {
-        const TColor first = textStyle_ == tsRaised ? highlightColor_ : shadowColor_;
-        const TColor second = textStyle_ == tsRaised ? shadowColor_ : highlightColor_;
-        if (textStyle_ == tsRecessed || !lightTextStyle_) copyAt(1, 1, second, true);
-        if (textStyle_ == tsRaised || !lightTextStyle_) copyAt(-1, -1, first, true);
-    }
+    DrawTextRelief(textStyle_, lightTextStyle_, highlightColor_, shadowColor_,
+                   [&](int dx, int dy, TColor color) { copyAt(dx, dy, color, true); });
     if (textStyle_ == tsShadow) {
         const int depth = rotation_ == roNone ? shadowDepth_ : s;
         copyAt(depth, depth, shadowColor_, false);
@@ -255,12 +251,7 @@ void TKtLabel::DrawCurvedText(TCanvas& canvas) {
         };
         TColor color = currentTextColor_;
         if (enabled) {
-            if (textStyle_ == tsRaised || textStyle_ == tsRecessed) {
-                const TColor first = textStyle_ == tsRaised ? highlightColor_ : shadowColor_;
-                const TColor second = textStyle_ == tsRaised ? shadowColor_ : highlightColor_;
-                if (textStyle_ == tsRecessed || !lightTextStyle_) at(1, 1, second);
-                if (textStyle_ == tsRaised || !lightTextStyle_) at(-1, -1, first);
-            }
+            DrawTextRelief(textStyle_, lightTextStyle_, highlightColor_, shadowColor_, at);
             if (textStyle_ == tsShadow) at(shadowDepth_, shadowDepth_, shadowColor_);
         } else {
             at(1, 1, clBtnHighlight);

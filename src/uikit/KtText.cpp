@@ -31,3 +31,13 @@ QString StripAccelChars(const QString& text) {
     }
     return result;
 }
+
+void DrawTextRelief(TTextStyle style, bool light, TColor highlight, TColor shadow,
+                    const std::function<void(int dx, int dy, TColor color)>& drawAt) {
+    if (style != tsRaised && style != tsRecessed) return;
+    const bool raised = style == tsRaised;
+    const TColor upper = raised ? highlight : shadow;
+    const TColor lower = raised ? shadow : highlight;
+    if (!raised || !light) drawAt(1, 1, lower);
+    if (raised || !light) drawAt(-1, -1, upper);
+}

@@ -207,3 +207,11 @@ TEST(DialWindow, EveryStatusTextFits) {
     EXPECT_LE(dialog.pStatus->geometry().right() + 8, dialog.width() - 1);
     QApplication::setFont(before);
 }
+
+// Placed by the program, not left to the window system's guess at frame sizes.
+TEST(DialWindow, StandsInTheMiddleOfItsOwner) {
+    QWidget owner;
+    owner.setGeometry(100, 50, 982, 752);
+    TFormDial dialog(&owner, QStringLiteral("+79001234567"), nullptr, nullptr);
+    EXPECT_LE((dialog.geometry().center() - owner.geometry().center()).manhattanLength(), 1);
+}
