@@ -89,47 +89,16 @@ TformGPRS::TformGPRS(QWidget* owner) : TformIncl(owner) {
         cbP, c.AddLabel(GroupBox2, QStringLiteral("Label1"), QStringLiteral("Режим сжатия данных по GPRS")),
         kLabelX, 132);
 
-    GroupBox3 =
-        c.AddOther(PlainFont(new QGroupBox(QStringLiteral("SIM 1"), GroupBox1)), QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(16, 192, 513, 156);
-    cb11 = c.AddCheckBox(GroupBox3, QStringLiteral("cb11"), QString(), QStringLiteral("false"));
-    lbcb11 = PlaceSwitch(
-        cb11,
-        c.AddLabel(GroupBox3, QStringLiteral("lbcb11"), QStringLiteral("Включить GPRS (TCP/IP) через SIM 1")),
-        kLabelX, 22);
-    etSIM1Phone = AddEditRow(GroupBox3, lbetSIM1Phone, QStringLiteral("lbetSIM1Phone"),
-                             QStringLiteral("Номер телефона GPRS"), QStringLiteral("etSIM1Phone"),
-                             QStringLiteral("*99#"), 46, 8);
-    etSIM1ADDR = AddEditRow(GroupBox3, lbetSIM1ADDR, QStringLiteral("lbetSIM1ADDR"),
-                            QStringLiteral("Точка доступа GPRS"), QStringLiteral("etSIM1ADDR"), kAccessPoint,
-                            46 + kRowHeight, 32);
-    etSIM1LOGIN = AddEditRow(GroupBox3, lbetSIM1LOGIN, QStringLiteral("lbetSIM1LOGIN"),
-                             QStringLiteral("Имя пользователя GPRS"), QStringLiteral("etSIM1LOGIN"),
-                             QStringLiteral("qzv"), 46 + 2 * kRowHeight, 16);
-    etSIM1PSWD = AddEditRow(GroupBox3, lbetSIM1PSWD, QStringLiteral("lbetSIM1PSWD"),
-                            QStringLiteral("Пароль пользователя GPRS"), QStringLiteral("etSIM1PSWD"),
-                            QStringLiteral("qzv"), 46 + 3 * kRowHeight, 16);
-
-    GroupBox5 =
-        c.AddOther(PlainFont(new QGroupBox(QStringLiteral("SIM 2"), GroupBox1)), QStringLiteral("GroupBox5"));
-    GroupBox5->setGeometry(16, 356, 513, 156);
-    cb12 = c.AddCheckBox(GroupBox5, QStringLiteral("cb12"), QString(), QStringLiteral("false"));
-    lbcb12 = PlaceSwitch(
-        cb12,
-        c.AddLabel(GroupBox5, QStringLiteral("lbcb12"), QStringLiteral("Включить GPRS (TCP/IP) через SIM 2")),
-        kLabelX, 22);
-    etSIM2Phone = AddEditRow(GroupBox5, lbetSIM2Phone, QStringLiteral("lbetSIM2Phone"),
-                             QStringLiteral("Номер телефона GPRS"), QStringLiteral("etSIM2Phone"),
-                             QStringLiteral("*99#"), 46, 8);
-    etSIM2Addr = AddEditRow(GroupBox5, lbetSIM2Addr, QStringLiteral("lbetSIM2Addr"),
-                            QStringLiteral("Точка доступа GPRS"), QStringLiteral("etSIM2Addr"), kAccessPoint,
-                            46 + kRowHeight, 32);
-    etSIM2Login = AddEditRow(GroupBox5, lbetSIM2Login, QStringLiteral("lbetSIM2Login"),
-                             QStringLiteral("Имя пользователя GPRS"), QStringLiteral("etSIM2Login"),
-                             QStringLiteral("qzv"), 46 + 2 * kRowHeight, 16);
-    etSIM2Pswd = AddEditRow(GroupBox5, lbetSIM2Pswd, QStringLiteral("lbetSIM2Pswd"),
-                            QStringLiteral("Пароль пользователя GPRS"), QStringLiteral("etSIM2Pswd"),
-                            QStringLiteral("qzv"), 46 + 3 * kRowHeight, 16);
+    GroupBox3 = AddSimGroup(QStringLiteral("GroupBox3"), 1, 192,
+                            {QStringLiteral("etSIM1Phone"), QStringLiteral("etSIM1ADDR"),
+                             QStringLiteral("etSIM1LOGIN"), QStringLiteral("etSIM1PSWD")},
+                            {cb11, lbcb11, lbetSIM1Phone, etSIM1Phone, lbetSIM1ADDR, etSIM1ADDR,
+                             lbetSIM1LOGIN, etSIM1LOGIN, lbetSIM1PSWD, etSIM1PSWD});
+    GroupBox5 = AddSimGroup(QStringLiteral("GroupBox5"), 2, 356,
+                            {QStringLiteral("etSIM2Phone"), QStringLiteral("etSIM2Addr"),
+                             QStringLiteral("etSIM2Login"), QStringLiteral("etSIM2Pswd")},
+                            {cb12, lbcb12, lbetSIM2Phone, etSIM2Phone, lbetSIM2Addr, etSIM2Addr,
+                             lbetSIM2Login, etSIM2Login, lbetSIM2Pswd, etSIM2Pswd});
     for (QLineEdit* edit : {etSIM1ADDR, etSIM1LOGIN, etSIM1PSWD, etSIM2Addr, etSIM2Login, etSIM2Pswd})
         UseKeyFilter(edit, &TInputController::NoCyrillicKeys);
     // Designed off: no SIM card is switched on for GPRS.
@@ -173,6 +142,35 @@ QLineEdit* TformGPRS::AddEditRow(QWidget* parent, QLabel*& label, const QString&
     edit->setText(hint);
     edit->setToolTip(hint); // the page shows each edit's default as its hint
     return edit;
+}
+
+// One SIM card's group: its GPRS switch and its four dial-up settings. The two groups differ
+// only in their texts and in the names the settings files know their edits by.
+QGroupBox* TformGPRS::AddSimGroup(const QString& name, int sim, int top,
+                                  const std::array<QString, 4>& editNames, SimControls controls) {
+    auto& c = Controls();
+    const QString card = QStringLiteral("SIM %1").arg(sim);
+    QGroupBox* group = c.AddOther(PlainFont(new QGroupBox(card, GroupBox1)), name);
+    group->setGeometry(16, top, 513, 156);
+    const QString check = QStringLiteral("cb1%1").arg(sim);
+    controls.check = c.AddCheckBox(group, check, QString(), QStringLiteral("false"));
+    controls.checkLabel = PlaceSwitch(controls.check,
+                                      c.AddLabel(group, QStringLiteral("lb") + check,
+                                                 QStringLiteral("Включить GPRS (TCP/IP) через ") + card),
+                                      kLabelX, 22);
+    controls.phone =
+        AddEditRow(group, controls.phoneLabel, QStringLiteral("lb") + editNames[0],
+                   QStringLiteral("Номер телефона GPRS"), editNames[0], QStringLiteral("*99#"), 46, 8);
+    controls.addr =
+        AddEditRow(group, controls.addrLabel, QStringLiteral("lb") + editNames[1],
+                   QStringLiteral("Точка доступа GPRS"), editNames[1], kAccessPoint, 46 + kRowHeight, 32);
+    controls.login = AddEditRow(group, controls.loginLabel, QStringLiteral("lb") + editNames[2],
+                                QStringLiteral("Имя пользователя GPRS"), editNames[2], QStringLiteral("qzv"),
+                                46 + 2 * kRowHeight, 16);
+    controls.pswd = AddEditRow(group, controls.pswdLabel, QStringLiteral("lb") + editNames[3],
+                               QStringLiteral("Пароль пользователя GPRS"), editNames[3],
+                               QStringLiteral("qzv"), 46 + 3 * kRowHeight, 16);
+    return group;
 }
 
 QList<QWidget*> TformGPRS::Sim1Edits() const {

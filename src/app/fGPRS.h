@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -95,6 +96,21 @@ public:
 private:
     QLineEdit* AddEditRow(QWidget* parent, QLabel*& label, const QString& labelName, const QString& caption,
                           const QString& editName, const QString& hint, int y, int maxLength);
+    // Where one SIM group's controls are kept.
+    struct SimControls {
+        QCheckBox*& check;
+        QLabel*& checkLabel;
+        QLabel*& phoneLabel;
+        QLineEdit*& phone;
+        QLabel*& addrLabel;
+        QLineEdit*& addr;
+        QLabel*& loginLabel;
+        QLineEdit*& login;
+        QLabel*& pswdLabel;
+        QLineEdit*& pswd;
+    };
+    QGroupBox* AddSimGroup(const QString& name, int sim, int top, const std::array<QString, 4>& editNames,
+                           SimControls controls);
     QList<QWidget*> Sim1Edits() const;
     QList<QWidget*> Sim2Edits() const;
     QList<QWidget*> Sim1Labels() const;

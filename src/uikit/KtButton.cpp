@@ -4,6 +4,7 @@
 #include "uikit/KtFrames.h"
 #include "uikit/KtGlobals.h"
 #include "uikit/KtGradient.h"
+#include "uikit/KtParentColor.h"
 #include "uikit/KtParentImage.h"
 
 #include <QAbstractButton>
@@ -226,13 +227,6 @@ void TKtButton::EraseTransparentBackground(TCanvas& canvas) {
     canvas.RemoveClip();
 }
 
-TColor TKtButton::ParentColor() const {
-    const QWidget* parent = parentWidget();
-    if (parent == nullptr) return clBtnFace;
-    if (const auto* panel = qobject_cast<const TKtCustomPanel*>(parent)) return panel->Color();
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
-}
-
 void TKtButton::Paint(TCanvas& canvas) {
     const TRect client = TRect::FromQRect(rect());
     TRect focusRect = InsetSides(client, HotTrack() || Themed() ? 3 : 4, AllSides);
@@ -287,7 +281,7 @@ void TKtButton::PaintFlat(TCanvas& canvas, TRect& r) {
         return;
     }
     // The outer ring blends the corners into the parent.
-    const TColor parent = ParentColor();
+    const TColor parent = ParentPanelColor(this);
     const TColor dark = DarkerColor(parent, 20);
     DrawSides(canvas, r, dark, LighterColor(parent, 20), AllSides);
     canvas.SetPixel(r.Right - 1, r.Top, dark);

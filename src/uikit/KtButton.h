@@ -81,7 +81,6 @@ private:
     void PaintFlat(TCanvas& canvas, TRect& r);
     void PaintClassic(TCanvas& canvas, TRect& r);
     void PaintFace(TCanvas& canvas, const TRect& r);
-    TColor ParentColor() const;
 
     Qt::Alignment alignment_ = Qt::AlignHCenter;
     bool clicking_ = false;

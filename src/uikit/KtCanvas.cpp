@@ -99,6 +99,9 @@ void TCanvas::Polygon(const QPolygon& points) {
     painter_->setPen(line.isValid() ? QPen(line, 0) : QPen(Qt::NoPen));
     painter_->setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
     painter_->drawPolygon(points);
+    // The platform's closed outline starts an edge at every corner, so every corner is drawn;
+    // Qt's cosmetic outline can leave one out (the tip of a small arrow).
+    if (line.isValid()) painter_->drawPoints(points);
     painter_->restore();
 }
 
@@ -191,7 +194,9 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
 }
 
 void TCanvas::RemoveClip() {
-    painter_->setClipping(false);
+    // Not setClipping(false): on a widget's painter that leaves the raster engine ignoring the
+    // next clip region, so a later exclusion (the gradient ring) would paint the whole face.
+    painter_->setClipRegion(QRegion(), Qt::NoClip);
 }
 
 void TCanvas::DrawThemeElement(TThemeElement element, const TRect& r) {

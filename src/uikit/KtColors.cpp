@@ -53,27 +53,13 @@ TColor HLSToColor(std::uint8_t h, std::uint8_t s, std::uint8_t l) {
     const int sextant = int(h6);
     const double v = m2 * sv * (h6 - sextant);
     const double mid1 = m1 + v, mid2 = m2 - v;
-    double r, g, b;
-    switch (sextant) {
-    case 1:
-        r = mid2, g = m2, b = m1;
-        break;
-    case 2:
-        r = m1, g = m2, b = mid1;
-        break;
-    case 3:
-        r = m1, g = mid2, b = m2;
-        break;
-    case 4:
-        r = mid1, g = m1, b = m2;
-        break;
-    case 5:
-        r = m2, g = m1, b = mid2;
-        break;
-    default:
-        r = m2, g = mid1, b = m1;
-        break;
-    }
+    // Which of the four levels red, green and blue take in each sextant of the hue circle.
+    enum { Low, High, Rising, Falling };
+    static constexpr int levels[6][3] = {{High, Rising, Low},  {Falling, High, Low}, {Low, High, Rising},
+                                         {Low, Falling, High}, {Rising, Low, High},  {High, Low, Falling}};
+    const double level[] = {m1, m2, mid1, mid2};
+    const int* sextantLevels = levels[sextant >= 1 && sextant <= 5 ? sextant : 0];
+    const double r = level[sextantLevels[0]], g = level[sextantLevels[1]], b = level[sextantLevels[2]];
     const auto channel = [](double c) { return RoundHalfEven(255 * std::min(c, 1.0)); };
     return RGB(channel(r), channel(g), channel(b));
 }

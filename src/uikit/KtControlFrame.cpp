@@ -3,8 +3,6 @@
 #include "uikit/KtBorder.h"
 #include "uikit/KtColors.h"
 
-#include <QWidget>
-
 int TKtControlFrame::StyleWidth(TFrameStyleEx style) const {
     switch (style) {
     case fsNone:
@@ -53,9 +51,7 @@ TRect TKtControlFrame::Draw(TCanvas& canvas, const TRect& r, TColor color, TColo
 
 bool TKtControlFrame::Take(const TKtFrameController& controller, TKtFrameControllerNotifications accepted) {
     if (!controller.FrameVisible()) return false;
-    auto accepts = [accepted](TKtFrameControllerProperty p) {
-        return (accepted & FrameControllerNotification(p)) != 0;
-    };
+    auto accepts = [accepted](TKtFrameControllerProperty p) { return AcceptsNotification(accepted, p); };
     if (accepts(fcpFrameStyle)) BorderOuter = controller.FrameStyle();
     if (accepts(fcpFrameSides)) BorderSides = controller.FrameSides();
     if (accepts(fcpFrameColor)) {
@@ -67,10 +63,4 @@ bool TKtControlFrame::Take(const TKtFrameController& controller, TKtFrameControl
         BorderShadow = DarkerColor(controller.Color(), 50);
     }
     return true;
-}
-
-TColor ParentBackground(const QWidget* control) {
-    const QWidget* parent = control->parentWidget();
-    if (parent == nullptr) return clBtnFace;
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
 }

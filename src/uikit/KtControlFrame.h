@@ -6,10 +6,8 @@
 #include "uikit/KtRect.h"
 #include "uikit/KtTypes.h"
 
-class QWidget;
-
-// The frame settings a framed kit control (border, LED display, label) keeps: an outer and an
-// inner frame style with a plain band of BorderWidth between them, all on BorderSides. The
+// The frame settings a framed kit control (border, LED display, label, panel) keeps: an outer and
+// an inner frame style with a plain band of BorderWidth between them, all on BorderSides. The
 // controls differ in when they repaint and what they do with the space inside, so they keep one
 // of these and decide that themselves.
 struct TKtControlFrame {
@@ -38,6 +36,3 @@ struct TKtControlFrame {
     // is not visible.
     bool Take(const TKtFrameController& controller, TKtFrameControllerNotifications accepted);
 };
-
-// The colour a control's surroundings have: its parent's background.
-TColor ParentBackground(const QWidget* control);

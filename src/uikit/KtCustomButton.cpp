@@ -96,6 +96,8 @@ void TKtCustomButton::SetThemeAware(bool value) {
 void TKtCustomButton::SetTransparentBackground(bool value) {
     if (value == transparentBackground_) return;
     transparentBackground_ = value;
+    // A transparent button leaves the pixels beside its rounded corners to the parent.
+    setAttribute(Qt::WA_OpaquePaintEvent, !value);
     update();
 }
 

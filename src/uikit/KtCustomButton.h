@@ -2,8 +2,6 @@
 
 #include "base/Color.h"
 #include "uikit/KtCanvas.h"
-#include "uikit/KtLabel.h" // TTextStyle
-#include "uikit/KtPanel.h" // TAlignmentVertical
 #include "uikit/KtRect.h"
 #include "uikit/KtTypes.h"
 

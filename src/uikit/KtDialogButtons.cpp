@@ -116,13 +116,18 @@ void TKtDialogButtons::SetAlign(TAlign value) {
     update();
 }
 
+template <typename Setter, typename T>
+void TKtDialogButtons::SetOnEveryButton(Setter setter, const T& value) {
+    for (TKtBitBtn* button : buttons_)
+        (button->*setter)(value);
+}
+
 TColor TKtDialogButtons::ButtonColor() const {
     return Button(biOk)->Color();
 }
 
 void TKtDialogButtons::SetButtonColor(TColor value) {
-    for (TKtBitBtn* button : buttons_)
-        button->SetColor(value);
+    SetOnEveryButton(&TKtBitBtn::SetColor, value);
 }
 
 TColor TKtDialogButtons::ButtonFrameColor() const {
@@ -130,8 +135,7 @@ TColor TKtDialogButtons::ButtonFrameColor() const {
 }
 
 void TKtDialogButtons::SetButtonFrameColor(TColor value) {
-    for (TKtBitBtn* button : buttons_)
-        button->SetFrameColor(value);
+    SetOnEveryButton(&TKtBitBtn::SetFrameColor, value);
 }
 
 bool TKtDialogButtons::HotTrack() const {
@@ -139,8 +143,7 @@ bool TKtDialogButtons::HotTrack() const {
 }
 
 void TKtDialogButtons::SetHotTrack(bool value) {
-    for (TKtBitBtn* button : buttons_)
-        button->SetHotTrack(value);
+    SetOnEveryButton(&TKtBitBtn::SetHotTrack, value);
 }
 
 TColor TKtDialogButtons::HighlightColor() const {
@@ -148,8 +151,7 @@ TColor TKtDialogButtons::HighlightColor() const {
 }
 
 void TKtDialogButtons::SetHighlightColor(TColor value) {
-    for (TKtBitBtn* button : buttons_)
-        button->SetHighlightColor(value);
+    SetOnEveryButton(&TKtBitBtn::SetHighlightColor, value);
 }
 
 TColor TKtDialogButtons::HotTrackColor() const {
@@ -157,8 +159,7 @@ TColor TKtDialogButtons::HotTrackColor() const {
 }
 
 void TKtDialogButtons::SetHotTrackColor(TColor value) {
-    for (TKtBitBtn* button : buttons_)
-        button->SetHotTrackColorField(value);
+    SetOnEveryButton(&TKtBitBtn::SetHotTrackColorField, value);
 }
 
 TKtHotTrackColorType TKtDialogButtons::HotTrackColorType() const {
@@ -166,8 +167,7 @@ TKtHotTrackColorType TKtDialogButtons::HotTrackColorType() const {
 }
 
 void TKtDialogButtons::SetHotTrackColorType(TKtHotTrackColorType value) {
-    for (TKtBitBtn* button : buttons_)
-        button->SetHotTrackColorTypeField(value);
+    SetOnEveryButton(&TKtBitBtn::SetHotTrackColorTypeField, value);
 }
 
 bool TKtDialogButtons::CancelCancel() const {

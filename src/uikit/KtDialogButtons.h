@@ -100,6 +100,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The bar's button settings stand for all three buttons; the OK button answers for them.
+    template <typename Setter, typename T> void SetOnEveryButton(Setter setter, const T& value);
     void ButtonClicked(TButtonIndex index);
 
     TKtBitBtn* buttons_[3] = {};

@@ -89,7 +89,7 @@ void TKtFrameController::UpdateControlFrame(QWidget* control, TKtFrameController
     const TKtFrameControllerNotifications accepted = acceptedBy(control);
     const QMetaObject* meta = control->metaObject();
     auto push = [&](TKtFrameControllerProperty p) {
-        if ((accepted & FrameControllerNotification(p)) == 0) return;
+        if (!AcceptsNotification(accepted, p)) return;
         const int index = meta->indexOfProperty(kPropertyNames[p]);
         if (index >= 0) meta->property(index).write(control, ValueOf(p));
     };
@@ -260,4 +260,11 @@ TKtRegIniFile* TKtFrameController::RegIniFile() const {
 
 void TKtFrameController::SetRegIniFile(TKtRegIniFile* value) {
     regIniFile_ = value;
+}
+
+void LinkFrameController(QWidget* control, QPointer<TKtFrameController>& link,
+                         TKtFrameController* controller) {
+    if (link) link->RemoveControl(control);
+    link = controller;
+    if (controller != nullptr) controller->AddControl(control);
 }

@@ -40,6 +40,10 @@ constexpr TKtFrameControllerNotifications FrameControllerNotification(TKtFrameCo
     return TKtFrameControllerNotifications(1u << unsigned(property));
 }
 constexpr TKtFrameControllerNotifications AllFrameControllerNotifications = 0xFFFF;
+constexpr bool AcceptsNotification(TKtFrameControllerNotifications accepted,
+                                   TKtFrameControllerProperty property) {
+    return (accepted & FrameControllerNotification(property)) != 0;
+}
 
 enum TFramingPreference { fpCustomFraming, fpXPThemes };
 
@@ -153,3 +157,8 @@ private:
     int updateCount_ = 0;
     bool loading_ = false;
 };
+
+// Moves a control's link: it leaves the controller `link` holds, if any, and joins `controller`,
+// if any, which pushes its settings to it; `link` then holds `controller`.
+void LinkFrameController(QWidget* control, QPointer<TKtFrameController>& link,
+                         TKtFrameController* controller);

@@ -6,14 +6,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TKtLabel::TKtLabel(QWidget* parent) : QWidget(parent) {
+TKtLabel::TKtLabel(QWidget* parent) : TKtFramedControl(parent, fsNone) {
     if (BlinkingControlsList == nullptr) BlinkingControlsList = new TKtBlinkingControlsList;
     BlinkingControlsList->Add(this);
     AdjustBounds();
 }
 
 TKtLabel::~TKtLabel() {
-    SetFrameController(nullptr);
     BlinkingControlsList->Remove(this);
     FreeBlinkingControlsListIfEmpty();
 }
@@ -67,21 +66,6 @@ void TKtLabel::SetFontColor(TColor value) {
     if (value == fontColor_) return;
     fontColor_ = value;
     FontChanged();
-}
-
-TColor TKtLabel::Color() const {
-    return parentColor_ ? ParentBackground(this) : color_;
-}
-
-void TKtLabel::SetColor(TColor value) {
-    if (value == color_ && !parentColor_) return;
-    color_ = value;
-    parentColor_ = false;
-    update();
-}
-
-void TKtLabel::SetParentColor(bool value) {
-    StoreAndUpdate(parentColor_, value);
 }
 
 void TKtLabel::UseOutlineFont() {
@@ -227,71 +211,6 @@ void TKtLabel::FrameChanged() {
     update();
 }
 
-void TKtLabel::SetBevelWidth(int value) {
-    if (value == frame_.BevelWidth) return;
-    frame_.BevelWidth = value;
-    FrameChanged();
-}
-
-void TKtLabel::SetBorderWidth(int value) {
-    if (value == frame_.BorderWidth) return;
-    frame_.BorderWidth = value;
-    FrameChanged();
-}
-
-void TKtLabel::SetBorderInner(TFrameStyleEx value) {
-    if (value == frame_.BorderInner) return;
-    frame_.BorderInner = value;
-    FrameChanged();
-}
-
-void TKtLabel::SetBorderOuter(TFrameStyleEx value) {
-    if (value == frame_.BorderOuter) return;
-    frame_.BorderOuter = value;
-    FrameChanged();
-}
-
-void TKtLabel::SetBorderSides(TSides value) {
-    if (value == frame_.BorderSides) return;
-    frame_.BorderSides = value;
-    FrameChanged();
-}
-
-void TKtLabel::SetBorderColor(TColor value) {
-    StoreAndUpdate(frame_.BorderColor, value);
-}
-
-void TKtLabel::SetBorderHighlight(TColor value) {
-    StoreAndUpdate(frame_.BorderHighlight, value);
-}
-
-void TKtLabel::SetBorderShadow(TColor value) {
-    StoreAndUpdate(frame_.BorderShadow, value);
-}
-
-void TKtLabel::SetFlatColor(TColor value) {
-    StoreAndUpdate(frame_.FlatColor, value);
-}
-
-void TKtLabel::SetFlatColorAdjustment(int value) {
-    StoreAndUpdate(frame_.FlatColorAdjustment, value);
-}
-
-void TKtLabel::SetFrameController(TKtFrameController* value) {
-    if (frameController_) frameController_->RemoveControl(this);
-    frameController_ = value;
-    if (frameController_) frameController_->AddControl(this);
-}
-
-void TKtLabel::ApplyFrameController() {
-    if (!frameController_ || !frame_.Take(*frameController_, frameControllerNotifications_)) return;
-    const TKtFrameController& controller = *frameController_;
-    if (frameControllerNotifications_ & FrameControllerNotification(fcpColor)) SetColor(controller.Color());
-    if (frameControllerNotifications_ & FrameControllerNotification(fcpParentColor))
-        SetParentColor(controller.ParentColor());
-    update();
-}
-
 void TKtLabel::FontChanged() {
     AdjustBounds();
     update();
@@ -303,7 +222,7 @@ void TKtLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) FontChanged();
     // The parent's colour shows through ParentColor.
-    if (event->type() == QEvent::PaletteChange && parentColor_) update();
+    if (event->type() == QEvent::PaletteChange && ParentColor()) update();
 }
 
 void TKtLabel::paintEvent(QPaintEvent*) {

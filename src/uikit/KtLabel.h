@@ -1,11 +1,8 @@
 #pragma once
 
 #include "uikit/KtBlinkingControlsList.h"
-#include "uikit/KtControlFrame.h"
-#include "uikit/KtFrameController.h"
+#include "uikit/KtFramedControl.h"
 
-#include <QPointer>
-#include <QWidget>
 #include <cstdint>
 
 enum TRotation { roNone, roFlat, roCurve };
@@ -20,7 +17,6 @@ enum TCenterPoint {
     cpLowerCenter,
     cpLowerRight
 };
-enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
 enum TKtCondenseCaption { ccNone, ccAtEnd, ccWithinPath };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
@@ -34,11 +30,9 @@ enum TTextLayout { tlTop, tlCenter, tlBottom };
 // Each label is in the shared blinking list for as long as it exists and answers its queries;
 // it links itself to a frame controller it is given and unlinks before it goes. Setters store a
 // value only when it differs.
-class TKtLabel : public QWidget, public IFrameControllerClient, public IKtBlinkingControl {
+class TKtLabel : public TKtFramedControl, public IKtBlinkingControl {
     Q_OBJECT
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(uint FrameControllerNotifications READ FrameControllerNotifications WRITE
-                   SetFrameControllerNotifications)
 
 public:
     explicit TKtLabel(QWidget* parent = nullptr);
@@ -65,11 +59,6 @@ public:
     // The colour of the text; the font holds the rest.
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor value);
-    // The background, or the parent's while ParentColor is on (setting a colour turns it off).
-    TColor Color() const;
-    void SetColor(TColor value);
-    bool ParentColor() const { return parentColor_; }
-    void SetParentColor(bool value);
 
     // Degrees, kept in 0..359: the turn of roFlat text, the start of roCurve text.
     int Angle() const { return angle_; }
@@ -110,33 +99,6 @@ public:
     TColor FlyByColor() const { return flyByColor_; }
     void SetFlyByColor(TColor value);
 
-    int BevelWidth() const { return frame_.BevelWidth; }
-    void SetBevelWidth(int value);
-    int BorderWidth() const { return frame_.BorderWidth; }
-    void SetBorderWidth(int value);
-    TFrameStyleEx BorderInner() const { return frame_.BorderInner; }
-    void SetBorderInner(TFrameStyleEx value);
-    TFrameStyleEx BorderOuter() const { return frame_.BorderOuter; }
-    void SetBorderOuter(TFrameStyleEx value);
-    TSides BorderSides() const { return frame_.BorderSides; }
-    void SetBorderSides(TSides value);
-    TColor BorderColor() const { return frame_.BorderColor; }
-    void SetBorderColor(TColor value);
-    TColor BorderHighlight() const { return frame_.BorderHighlight; }
-    void SetBorderHighlight(TColor value);
-    TColor BorderShadow() const { return frame_.BorderShadow; }
-    void SetBorderShadow(TColor value);
-    TColor FlatColor() const { return frame_.FlatColor; }
-    void SetFlatColor(TColor value);
-    int FlatColorAdjustment() const { return frame_.FlatColorAdjustment; }
-    void SetFlatColorAdjustment(int value);
-
-    TKtFrameController* FrameController() const { return frameController_; }
-    void SetFrameController(TKtFrameController* value);
-    uint FrameControllerNotifications() const { return frameControllerNotifications_; }
-    void SetFrameControllerNotifications(uint value) { frameControllerNotifications_ = value & 0xFFFF; }
-    void ApplyFrameController() override;
-
     bool CMBlinkQuery() override { return blinking_; }
     void CMBlinkState(bool on) override;
 
@@ -151,6 +113,9 @@ protected:
     virtual void AdjustBounds();
     virtual void Paint(TCanvas& canvas);
     virtual void Click() { emit OnClick(); }
+    // The frame takes part in the fitted size.
+    void FrameChanged() override;
+    void FrameColorChanged() override { update(); }
 
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -160,7 +125,6 @@ protected:
 
 private:
     void FontChanged();
-    void FrameChanged();
     void UseOutlineFont();
     template <typename T> void StoreAndUpdate(T& field, T value);
     Qt::Alignment DrawnAlignment() const;
@@ -179,8 +143,6 @@ private:
     bool showAccelChar_ = true;
     bool transparent_ = false;
     TColor fontColor_ = clWindowText;
-    TColor color_ = clBtnFace;
-    bool parentColor_ = true;
 
     int angle_ = 0;
     TRotation rotation_ = roNone;
@@ -196,10 +158,6 @@ private:
     TColor blinkColor_ = clHighlight;
     bool flyByEnabled_ = false;
     TColor flyByColor_ = clHighlight;
-
-    TKtControlFrame frame_;
-    QPointer<TKtFrameController> frameController_;
-    uint frameControllerNotifications_ = AllFrameControllerNotifications;
 
     // The font colour taken at each font change, and the colour the text is drawn in: that one
     // or, in a blink's on phase, BlinkColor.

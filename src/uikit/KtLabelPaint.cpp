@@ -3,6 +3,7 @@
 #include "uikit/KtLabel.h"
 
 #include "base/Rounding.h"
+#include "uikit/KtParentColor.h"
 #include "uikit/KtText.h"
 
 #include <QImage>
@@ -22,11 +23,11 @@ TRect Moved(TRect r, int dx, int dy) {
 } // namespace
 
 TRect TKtLabel::ShrinkToInterior(TRect r, bool withBorderWidth) const {
-    return frame_.Shrink(r, withBorderWidth);
+    return Frame().Shrink(r, withBorderWidth);
 }
 
 void TKtLabel::ExtendTextRect(TRect& r) const {
-    frame_.Extend(r);
+    Frame().Extend(r);
     if (rotation_ == roNone && textStyle_ == tsShadow) {
         r.Right += shadowDepth_;
         r.Bottom += shadowDepth_;
@@ -87,7 +88,7 @@ void TKtLabel::AdjustBounds() {
 
 void TKtLabel::Paint(TCanvas& canvas) {
     const TRect r =
-        frame_.Draw(canvas, {0, 0, width(), height()}, Color(), ParentBackground(this), transparent_);
+        Frame().Draw(canvas, {0, 0, width(), height()}, Color(), ParentBackground(this), transparent_);
     canvas.Brush.Color = Color();
     if (!transparent_) canvas.FillRect(r);
     canvas.Brush.Style = bsClear;
@@ -111,7 +112,7 @@ void TKtLabel::ApplyLayout(TCanvas& canvas, TRect& r, unsigned flags) const {
 }
 
 QPoint TKtLabel::ReferencePoint() const {
-    const int w = width(), h = height(), b = frame_.BorderWidth;
+    const int w = width(), h = height(), b = Frame().BorderWidth;
     if (rotation_ == roFlat) return {w / 2, h / 2};
     switch (centerPoint_) {
     case cpUpperLeft:
@@ -224,7 +225,7 @@ void TKtLabel::DrawLabelText(TCanvas& canvas) {
 
 void TKtLabel::DrawCurvedText(TCanvas& canvas) {
     const QPoint p = ReferencePoint();
-    const int w = width(), h = height(), b = frame_.BorderWidth;
+    const int w = width(), h = height(), b = Frame().BorderWidth;
     const bool halfWidth =
         centerPoint_ == cpUpperCenter || centerPoint_ == cpCenter || centerPoint_ == cpLowerCenter;
     const bool halfHeight =

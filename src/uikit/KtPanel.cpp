@@ -2,35 +2,17 @@
 
 #include "uikit/KtBorder.h"
 #include "uikit/KtColorScheme.h"
-#include "uikit/KtColors.h"
 #include "uikit/KtControlServices.h"
 #include "uikit/KtFrames.h"
 #include "uikit/KtGlobals.h"
 #include "uikit/KtGradient.h"
 #include "uikit/KtPanelDockManager.h"
+#include "uikit/KtParentColor.h"
 
 #include <QCursor>
 #include <QEvent>
 #include <QPainter>
 #include <algorithm>
-
-namespace {
-
-int FrameWidth(TFrameStyleEx style, int bevelWidth) {
-    switch (style) {
-    case fsNone:
-        return 0;
-    case fsFlat:
-        return 1;
-    case fsStatus:
-    case fsPopup:
-        return bevelWidth;
-    default:
-        return 2;
-    }
-}
-
-} // namespace
 
 TKtCustomPanel::TKtCustomPanel(QWidget* parent) : QWidget(parent) {
     // The panel paints every pixel itself unless it is transparent.
@@ -42,10 +24,17 @@ TKtCustomPanel::~TKtCustomPanel() {
     if (frameController_) frameController_->RemoveControl(this);
 }
 
-template <typename T> void TKtCustomPanel::Store(T& field, const T& value) {
-    if (field == value) return;
+template <typename T> bool TKtCustomPanel::Store(T& field, const T& value) {
+    if (field == value) return false;
     field = value;
     update();
+    return true;
+}
+
+template <typename T> void TKtCustomPanel::StoreFrame(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    FrameChanged();
 }
 
 void TKtCustomPanel::FrameChanged() {
@@ -66,16 +55,11 @@ void TKtCustomPanel::SetAlignmentVertical(TAlignmentVertical value) {
 }
 
 void TKtCustomPanel::SetBevelWidth(int value) {
-    value = std::max(1, value);
-    if (value == bevelWidth_) return;
-    bevelWidth_ = value;
-    FrameChanged();
+    StoreFrame(frame_.BevelWidth, std::max(1, value));
 }
 
 void TKtCustomPanel::SetBorderWidth(int value) {
-    if (value == borderWidth_) return;
-    borderWidth_ = value;
-    FrameChanged();
+    StoreFrame(frame_.BorderWidth, value);
 }
 
 void TKtCustomPanel::SetFullRepaint(bool value) {
@@ -83,7 +67,7 @@ void TKtCustomPanel::SetFullRepaint(bool value) {
 }
 
 TColor TKtCustomPanel::Color() const {
-    return parentColor_ ? ParentBackColor() : color_;
+    return parentColor_ ? ParentPanelColor(this) : color_;
 }
 
 void TKtCustomPanel::SetColor(TColor value) {
@@ -97,13 +81,6 @@ void TKtCustomPanel::SetParentColor(bool value) {
     Store(parentColor_, value);
 }
 
-TColor TKtCustomPanel::ParentBackColor() const {
-    const QWidget* parent = parentWidget();
-    if (parent == nullptr) return clBtnFace;
-    if (auto* panel = qobject_cast<const TKtCustomPanel*>(parent)) return panel->Color();
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
-}
-
 unsigned TKtCustomPanel::AlignmentTextFlag() const {
     if (alignment_ & Qt::AlignRight) return dtRight;
     if (alignment_ & Qt::AlignHCenter) return dtCenter;
@@ -115,41 +92,35 @@ TColor TKtCustomPanel::FontColor() const {
 }
 
 void TKtCustomPanel::SetBorderInner(TFrameStyleEx value) {
-    if (value == borderInner_) return;
-    borderInner_ = value;
-    FrameChanged();
+    StoreFrame(frame_.BorderInner, value);
 }
 
 void TKtCustomPanel::SetBorderOuter(TFrameStyleEx value) {
-    if (value == borderOuter_) return;
-    borderOuter_ = value;
-    FrameChanged();
+    StoreFrame(frame_.BorderOuter, value);
 }
 
 void TKtCustomPanel::SetBorderSides(TSides value) {
-    if (value == borderSides_) return;
-    borderSides_ = value;
-    FrameChanged();
+    StoreFrame(frame_.BorderSides, value);
 }
 
 void TKtCustomPanel::SetBorderColor(TColor value) {
-    Store(borderColor_, value);
+    Store(frame_.BorderColor, value);
 }
 
 void TKtCustomPanel::SetBorderHighlight(TColor value) {
-    Store(borderHighlight_, value);
+    Store(frame_.BorderHighlight, value);
 }
 
 void TKtCustomPanel::SetBorderShadow(TColor value) {
-    Store(borderShadow_, value);
+    Store(frame_.BorderShadow, value);
 }
 
 void TKtCustomPanel::SetFlatColor(TColor value) {
-    Store(flatColor_, value);
+    Store(frame_.FlatColor, value);
 }
 
 void TKtCustomPanel::SetFlatColorAdjustment(int value) {
-    Store(flatColorAdjustment_, value);
+    Store(frame_.FlatColorAdjustment, value);
 }
 
 void TKtCustomPanel::SetPaintClientArea(bool value) {
@@ -166,24 +137,15 @@ void TKtCustomPanel::SetGradientColorStyle(TKtGradientColorStyle value) {
 
 // Transparent children show the gradient, so they follow it.
 void TKtCustomPanel::SetGradientColorStart(TColor value) {
-    if (value == gradientColorStart_) return;
-    gradientColorStart_ = value;
-    update();
-    InvalidateTransparentChildren(this);
+    if (Store(gradientColorStart_, value)) InvalidateTransparentChildren(this);
 }
 
 void TKtCustomPanel::SetGradientColorStop(TColor value) {
-    if (value == gradientColorStop_) return;
-    gradientColorStop_ = value;
-    update();
-    InvalidateTransparentChildren(this);
+    if (Store(gradientColorStop_, value)) InvalidateTransparentChildren(this);
 }
 
 void TKtCustomPanel::SetGradientDirection(TGradientDirection value) {
-    if (value == gradientDirection_) return;
-    gradientDirection_ = value;
-    update();
-    InvalidateTransparentChildren(this);
+    if (Store(gradientDirection_, value)) InvalidateTransparentChildren(this);
 }
 
 void TKtCustomPanel::SetGridColor(TColor value) {
@@ -255,41 +217,24 @@ void TKtCustomPanel::UpdateDockManager() {
 
 void TKtCustomPanel::SetFrameController(TKtFrameController* value) {
     if (value == frameController_) return;
-    if (frameController_) frameController_->RemoveControl(this);
-    frameController_ = value;
-    if (value != nullptr) value->AddControl(this);
+    LinkFrameController(this, frameController_, value);
 }
 
 void TKtCustomPanel::ApplyFrameController() {
-    if (!frameController_ || !frameController_->FrameVisible()) return;
+    if (!frameController_ || !frame_.Take(*frameController_, frameControllerNotifications_)) return;
     const TKtFrameController& fc = *frameController_;
-    auto accepts = [this](TKtFrameControllerProperty p) {
-        return (frameControllerNotifications_ & FrameControllerNotification(p)) != 0;
-    };
-    // The fields are taken over as they are; the next paint and layout show them.
-    if (accepts(fcpFrameStyle)) borderOuter_ = fc.FrameStyle();
-    if (accepts(fcpFrameSides)) borderSides_ = fc.FrameSides();
-    if (accepts(fcpFrameColor)) {
-        flatColor_ = fc.FrameColor();
-        flatColorAdjustment_ = 0;
-    }
-    if (accepts(fcpColor)) color_ = fc.Color();
-    if (accepts(fcpParentColor)) parentColor_ = fc.ParentColor();
-    if (accepts(fcpColor)) {
-        borderHighlight_ = LighterColor(color_, 100);
-        borderShadow_ = DarkerColor(color_, 50);
-    }
+    // The colours are taken over as they are; the next paint and layout show them.
+    if (AcceptsNotification(frameControllerNotifications_, fcpColor)) color_ = fc.Color();
+    if (AcceptsNotification(frameControllerNotifications_, fcpParentColor)) parentColor_ = fc.ParentColor();
     update();
 }
 
 TRect TKtCustomPanel::AdjustRectForFrame(TRect r, bool shrinkByBorder) const {
-    if (shrinkByBorder) r = InsetSides(r, borderWidth_, AllSides);
-    r = InsetSides(r, FrameWidth(borderOuter_, bevelWidth_), borderSides_);
-    return InsetSides(r, FrameWidth(borderInner_, bevelWidth_), borderSides_);
+    return frame_.Shrink(r, shrinkByBorder);
 }
 
 void TKtCustomPanel::AdjustClientRect(TRect& r) const {
-    r = InsetSides(r, borderWidth_, AllSides);
+    r = InsetSides(r, frame_.BorderWidth, AllSides);
     if (dockSite_) r = AdjustRectForFrame(r, false);
 }
 
@@ -333,8 +278,8 @@ void TKtCustomPanel::GetFlatFrameColors(TColor& color, int& adjustment) const {
         adjustment = 0;
         return;
     }
-    color = flatColor_;
-    adjustment = flatColorAdjustment_;
+    color = frame_.FlatColor;
+    adjustment = frame_.FlatColorAdjustment;
 }
 
 void TKtCustomPanel::DrawCaption(TCanvas& canvas, TRect r) {
@@ -373,9 +318,9 @@ void TKtCustomPanel::Paint(TCanvas& canvas) {
     TColor flatColor = clNone;
     int flatAdjustment = 0;
     GetFlatFrameColors(flatColor, flatAdjustment);
-    r = DrawBorder(canvas, r, borderOuter_, borderInner_, borderWidth_, borderSides_, bevelWidth_,
-                   borderColor_, borderHighlight_, borderShadow_, flatColor, flatAdjustment, Color(),
-                   ParentBackColor(), transparent_, false);
+    r = DrawBorder(canvas, r, frame_.BorderOuter, frame_.BorderInner, frame_.BorderWidth, frame_.BorderSides,
+                   frame_.BevelWidth, frame_.BorderColor, frame_.BorderHighlight, frame_.BorderShadow,
+                   flatColor, flatAdjustment, Color(), ParentPanelColor(this), transparent_, false);
     if (!transparent_ && paintClientArea_) {
         if (visualStyle_ == vsGradient) {
             TColor start = clNone, stop = clNone;

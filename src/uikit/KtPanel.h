@@ -2,6 +2,7 @@
 
 #include "uikit/KtAlign.h"
 #include "uikit/KtCanvas.h"
+#include "uikit/KtControlFrame.h"
 #include "uikit/KtFrameController.h"
 #include "uikit/KtGrid.h"
 #include "uikit/KtTypes.h"
@@ -11,8 +12,6 @@
 #include <memory>
 
 class TKtPanelDockManager;
-
-enum TAlignmentVertical { avTop, avCenter, avBottom };
 
 // The kit's container: a frame (outer and inner style on chosen sides, with a band of
 // BorderWidth between them), a client area filled with a colour or a gradient, an optional grid
@@ -45,10 +44,10 @@ public:
     TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
     void SetAlignmentVertical(TAlignmentVertical value);
     // Width of the status and popup frames' bevels (1 and up).
-    int BevelWidth() const { return bevelWidth_; }
+    int BevelWidth() const { return frame_.BevelWidth; }
     void SetBevelWidth(int value);
     // The band between the outer and the inner frame.
-    int BorderWidth() const { return borderWidth_; }
+    int BorderWidth() const { return frame_.BorderWidth; }
     void SetBorderWidth(int value);
     // Kept for the containers that paint less without it; a resize always repaints the whole
     // panel, since a centred caption moves with the size.
@@ -61,21 +60,21 @@ public:
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value);
 
-    TFrameStyleEx BorderInner() const { return borderInner_; }
+    TFrameStyleEx BorderInner() const { return frame_.BorderInner; }
     void SetBorderInner(TFrameStyleEx value);
-    TFrameStyleEx BorderOuter() const { return borderOuter_; }
+    TFrameStyleEx BorderOuter() const { return frame_.BorderOuter; }
     void SetBorderOuter(TFrameStyleEx value);
-    TSides BorderSides() const { return borderSides_; }
+    TSides BorderSides() const { return frame_.BorderSides; }
     void SetBorderSides(TSides value);
-    TColor BorderColor() const { return borderColor_; }
+    TColor BorderColor() const { return frame_.BorderColor; }
     void SetBorderColor(TColor value);
-    TColor BorderHighlight() const { return borderHighlight_; }
+    TColor BorderHighlight() const { return frame_.BorderHighlight; }
     void SetBorderHighlight(TColor value);
-    TColor BorderShadow() const { return borderShadow_; }
+    TColor BorderShadow() const { return frame_.BorderShadow; }
     void SetBorderShadow(TColor value);
-    TColor FlatColor() const { return flatColor_; }
+    TColor FlatColor() const { return frame_.FlatColor; }
     void SetFlatColor(TColor value);
-    int FlatColorAdjustment() const { return flatColorAdjustment_; }
+    int FlatColorAdjustment() const { return frame_.FlatColorAdjustment; }
     void SetFlatColorAdjustment(int value);
     bool PaintClientArea() const { return paintClientArea_; }
     void SetPaintClientArea(bool value);
@@ -153,8 +152,6 @@ protected:
     virtual void AlignControls();
     virtual void Paint(TCanvas& canvas);
 
-    // The colour behind the panel: a kit panel's Color, else the parent widget's background.
-    TColor ParentBackColor() const;
     // The text layout flag of Alignment.
     unsigned AlignmentTextFlag() const;
     // The canvas colour of the panel's text.
@@ -170,25 +167,19 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    template <typename T> void Store(T& field, const T& value);
+    // Store a differing value and repaint later; true when it differed.
+    template <typename T> bool Store(T& field, const T& value);
+    // Store a differing frame setting, then FrameChanged.
+    template <typename T> void StoreFrame(T& field, const T& value);
     void UpdateDockManager();
 
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignHCenter;
     TAlignmentVertical alignmentVertical_ = avCenter;
-    int bevelWidth_ = 1;
-    int borderWidth_ = 0;
     bool fullRepaint_ = true;
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
-    TFrameStyleEx borderInner_ = fsNone;
-    TFrameStyleEx borderOuter_ = fsRaised;
-    TSides borderSides_ = AllSides;
-    TColor borderColor_ = clBtnFace;
-    TColor borderHighlight_ = clBtnHighlight;
-    TColor borderShadow_ = clBtnShadow;
-    TColor flatColor_ = clBtnShadow;
-    int flatColorAdjustment_ = 30;
+    TKtControlFrame frame_{.BorderOuter = fsRaised};
     bool paintClientArea_ = true;
     TKtVisualStyle visualStyle_ = vsWinXP;
     TKtGradientColorStyle gradientColorStyle_ = gcsSystem;

@@ -3,6 +3,7 @@
 #include "base/Rounding.h"
 #include "uikit/KtBorder.h"
 #include "uikit/KtFrames.h"
+#include "uikit/KtParentColor.h"
 #include "uikit/KtProgressPainters.h"
 #include "uikit/KtThemes.h"
 
@@ -141,16 +142,14 @@ void TKtCustomProgressBar::SetThemeAware(bool value) {
 
 void TKtCustomProgressBar::SetFrameController(TKtFrameController* value) {
     if (value == frameController_) return;
-    if (frameController_) frameController_->RemoveControl(this);
-    frameController_ = value;
-    if (value != nullptr) value->AddControl(this);
+    LinkFrameController(this, frameController_, value);
 }
 
 void TKtCustomProgressBar::ApplyFrameController() {
     if (!frameController_ || !frameController_->FrameVisible()) return;
     const TKtFrameController& fc = *frameController_;
     auto accepts = [this](TKtFrameControllerProperty p) {
-        return (frameControllerNotifications_ & FrameControllerNotification(p)) != 0;
+        return AcceptsNotification(frameControllerNotifications_, p);
     };
     if (accepts(fcpFrameStyle)) borderOuter_ = fc.FrameStyle();
     if (accepts(fcpFrameColor)) {
@@ -167,11 +166,6 @@ void TKtCustomProgressBar::Change() {
     emit OnChange(this, percent_);
 }
 
-TColor TKtCustomProgressBar::ParentBackColor() const {
-    const QWidget* parent = parentWidget();
-    return parent != nullptr ? FromQColor(parent->palette().color(parent->backgroundRole())) : clBtnFace;
-}
-
 void TKtCustomProgressBar::PaintTo(TCanvas& canvas) {
     canvas.Font = font();
     TRect r{0, 0, width(), height()};
@@ -184,7 +178,7 @@ void TKtCustomProgressBar::PaintTo(TCanvas& canvas) {
         canvas.FillRect(r);
         r = DrawBorder(canvas, r, borderOuter_, borderInner_, borderWidth_, AllSides, bevelWidth_,
                        borderColor_, clBtnHighlight, clBtnShadow, flatColor_, flatColorAdjustment_,
-                       backColor_, ParentBackColor(), false, true);
+                       backColor_, ParentBackground(this), false, true);
         if (interiorOffset_ > 0) {
             // The ring lies inside the rectangle, one outline per pixel of its width.
             canvas.Brush.Style = bsClear;
@@ -216,7 +210,7 @@ void TKtCustomProgressBar::paintEvent(QPaintEvent*) {
     if (width() <= 0 || height() <= 0) return;
     QImage picture(size(), QImage::Format_RGB32);
     // The desktop style's frame may leave its rounded corners to the background.
-    picture.fill(ToQColor(ParentBackColor()));
+    picture.fill(ToQColor(ParentBackground(this)));
     {
         TCanvas canvas(picture);
         PaintTo(canvas);

@@ -103,7 +103,6 @@ protected:
 
 private:
     template <typename T> void StoreAndRepaint(T& field, const T& value);
-    TColor ParentBackColor() const;
 
     TColor backColor_ = clWhite;
     TColor backColorStop_ = clBtnFace;

@@ -66,3 +66,7 @@ enum TOrientation { orHorizontal, orVertical };
 enum TBarStyle { bsTraditional, bsLED, bsGradient };
 enum TKtVisualStyle { vsClassic, vsWinXP, vsGradient };
 enum TKtGradientColorStyle { gcsSystem, gcsMSOffice, gcsCustom };
+// Placement of a caption between the top and bottom of the space it is drawn in.
+enum TAlignmentVertical { avTop, avCenter, avBottom };
+// Plain text, or drawn with a highlight and shadow copy (raised, recessed) or a shadow.
+enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };

@@ -2,6 +2,7 @@
 #include "base/Exceptions.h"
 #include "platform/IniFile.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 #include "uikit/KtBitBtn.h"
 #include "uikit/KtDialogButtons.h"
 
@@ -33,10 +34,7 @@ protected:
     // An INI file in the temporary folder holding `text` (CR LF lines).
     TMemIniFile iniWith(const QString& text) {
         const QString path = dir.filePath(QStringLiteral("current.ini"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
-        file.close();
+        EXPECT_TRUE(WriteFileBytes(path, text.toUtf8()));
         return TMemIniFile(path);
     }
 

@@ -1,6 +1,4 @@
 #include "app/DesignedMaxLength.h"
-#include "app/fCommon.h"
-#include "platform/IniFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -32,16 +30,4 @@ TEST(DesignedMaxLength, LimitsTheUserOnly) {
     edit.paste();
     EXPECT_EQ(edit.text(), QStringLiteral("ab12")) << "a paste is cut to the room left";
     EXPECT_EQ(edit.cursorPosition(), 2);
-}
-
-TEST(DesignedMaxLength, ObjectNumberFromAFileIsKeptWhole) {
-    TMemIniFile ini(QString{});
-    ini.WriteString(QStringLiteral("FormCommon"), QStringLiteral("etO"), QStringLiteral("123456"));
-    TFormCommon page;
-    page.LoadFromIni(ini);
-    EXPECT_EQ(page.etO->text(), QStringLiteral("123456"));
-    TMemIniFile saved(QString{});
-    page.SaveToIni(saved);
-    EXPECT_EQ(saved.ReadString(QStringLiteral("FormCommon"), QStringLiteral("etO"), QString{}),
-              QStringLiteral("123456"));
 }

@@ -1,5 +1,6 @@
 #include "app/fIn.h"
 #include "platform/IniFile.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -57,11 +58,6 @@ public:
     int flagHandlerRuns = 0;
 };
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A page whose values all differ from their hints.
 void setNonDefaults(TFormSample& page) {
     page.etName->setText(QStringLiteral("typed"));
@@ -80,10 +76,7 @@ protected:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     // Loads the page from a file holding these bytes.
     void load(TFormSample& page, const QByteArray& bytes) {
-        QFile f(path("load.ini"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-        f.close();
+        ASSERT_TRUE(WriteFileBytes(path("load.ini"), bytes));
         page.LoadFromIni(TMemIniFile(path("load.ini")));
     }
     QTemporaryDir dir;
@@ -166,34 +159,30 @@ TEST_F(FormIncl, DefaultsWrittenFromScratchHoldTheKeysInDesignOrder) {
     TMemIniFile ini(path("new.ini"));
     page.SaveToIni(ini);
     ini.UpdateFile();
-    EXPECT_EQ(readAll(path("new.ini")), QByteArray("[FormSample]\r\n"
-                                                   "etName=abc\r\n"
-                                                   "etFree=\xD2\xE5\xF1\xF2\r\n"
-                                                   "seCount=5\r\n"
-                                                   "cbFlag=1\r\n"
-                                                   "cbOdd=1\r\n"
-                                                   "rbA=1\r\n"
-                                                   "rbB=0\r\n"
-                                                   "cmbMode=2\r\n"
-                                                   "cmbPic=2\r\n"
-                                                   "meDelay=015\r\n"
-                                                   "\r\n"));
+    EXPECT_EQ(FileBytes(path("new.ini")), QByteArray("[FormSample]\r\n"
+                                                     "etName=abc\r\n"
+                                                     "etFree=\xD2\xE5\xF1\xF2\r\n"
+                                                     "seCount=5\r\n"
+                                                     "cbFlag=1\r\n"
+                                                     "cbOdd=1\r\n"
+                                                     "rbA=1\r\n"
+                                                     "rbB=0\r\n"
+                                                     "cmbMode=2\r\n"
+                                                     "cmbPic=2\r\n"
+                                                     "meDelay=015\r\n"
+                                                     "\r\n"));
 }
 
 TEST_F(FormIncl, SavingKeepsForeignSectionsAndKeyPlaces) {
-    {
-        QFile f(path("cur.ini"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Update]\r\nUpdatePanelVersion=wobrix\r\n\r\n"
-                "[FormSample]\r\nmeDelay=100\r\nunknown=7\r\n\r\n"
-                "[FormConnect]\r\nDialPhonesNum=0\r\n\r\n");
-    }
+    ASSERT_TRUE(WriteFileBytes(path("cur.ini"), "[Update]\r\nUpdatePanelVersion=wobrix\r\n\r\n"
+                                                "[FormSample]\r\nmeDelay=100\r\nunknown=7\r\n\r\n"
+                                                "[FormConnect]\r\nDialPhonesNum=0\r\n\r\n"));
     TFormSample page;
     page.SetDefaults();
     TMemIniFile ini(path("cur.ini"));
     page.SaveToIni(ini);
     ini.UpdateFile();
-    EXPECT_EQ(readAll(path("cur.ini")),
+    EXPECT_EQ(FileBytes(path("cur.ini")),
               QByteArray("[Update]\r\nUpdatePanelVersion=wobrix\r\n\r\n"
                          "[FormSample]\r\nmeDelay=015\r\nunknown=7\r\n"
                          "etName=abc\r\netFree=\r\nseCount=5\r\ncbFlag=1\r\n"

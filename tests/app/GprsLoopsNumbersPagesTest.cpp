@@ -6,6 +6,7 @@
 #include "base/Color.h"
 #include "device/MsgFile.h"
 #include "platform/IniFile.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,10 +27,7 @@ class PagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const QString path = dir.filePath(QStringLiteral("Messages.txt"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("1301|Alarm|$FF|0\r\n1302|Open|$FF|0\r\n1401|Close|$FF|0\r\n");
-        file.close();
+        ASSERT_TRUE(WriteFileBytes(path, "1301|Alarm|$FF|0\r\n1302|Open|$FF|0\r\n1401|Close|$FF|0\r\n"));
         MsgFile = std::make_unique<TMsgFile>();
         MsgFile->LoadFromFile(path);
         gprs = std::make_unique<TformGPRS>();

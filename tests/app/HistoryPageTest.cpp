@@ -7,6 +7,8 @@
 #include "app/fWaiting.h"
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
+#include "support/HistoryRecords.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -51,15 +53,6 @@ TXlsCells ReadXls(const QByteArray& bytes) {
     }
     ADD_FAILURE() << "no EOF record";
     return xls;
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray Record(int index) {
-    return QByteArray::number(index).rightJustified(8, '0') + " 08:30:15 7BFD 1234181131001009";
 }
 
 // A Python with xlrd, the independent reader of the file: Debian's first.
@@ -112,7 +105,7 @@ TEST(HistoryExport, AnIndependentReaderSeesTheSameCells) {
     QTemporaryDir folder;
     TFormHistory page;
     page.HistoryIndexes = {QStringLiteral("65535"), QStringLiteral("9")};
-    page.HistoryRecords = {QString::fromLatin1(Record(65535)),
+    page.HistoryRecords = {QString::fromLatin1(HistoryRecord(65535)),
                            QStringLiteral("00000009 08:30:15 7BFD 12341811310010a9")};
     page.FillConnectionGrid();
     const QString path = folder.filePath(QStringLiteral("история.xls"));
@@ -181,9 +174,7 @@ protected:
         controller->SelectPage(int(controller->PagePane()->children().indexOf(history)));
         ASSERT_TRUE(controller->Connect());
         panel.SetValue("FP", "F0002");
-        for (int i = -30; i < 2; ++i)
-            panel.SetValue("fer" + QByteArray::number(i & 0xFFFF, 16).toUpper().rightJustified(4, '0'),
-                           Record(i & 0xFFFF));
+        StoreHistoryRecords(panel, -30, 2);
         controller->ReadPage();
     }
 

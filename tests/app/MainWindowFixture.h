@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "support/FakeStoringPanel.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 #include "uikit/KtSplitter.h"
 
 #include <QFile>
@@ -147,15 +148,10 @@ protected:
     // Written in the files' own encoding.
     void WriteIni(const QString& text) const { WriteText(IniPath(), text); }
     static void WriteText(const QString& path, const QString& text) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(toCp1251(text));
+        ASSERT_TRUE(WriteFileBytes(path, toCp1251(text)));
     }
 
-    QByteArray ReadIni() const {
-        QFile file(IniPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray ReadIni() const { return FileBytes(IniPath()); }
 
     // The frames the panel received from the mark on.
     QList<QByteArray> FramesSince(qsizetype mark) const { return panel.Frames().mid(mark); }

@@ -1,5 +1,6 @@
 #include "app/TVLog.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -26,11 +27,6 @@ struct LogPane {
         log.SetScrollBox(&scrolling);
     }
 };
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // One log line as shown: its text and its two colours, then its detail lines.
 std::string Shown(const QTreeWidgetItem* item) {
@@ -105,14 +101,10 @@ TEST(TVLog, SavesTabIndentedCp1251Lines) {
     const QString path = dir.filePath(QStringLiteral("log.txt"));
     LogPane pane;
     // An empty log gives an empty file, over an old one.
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old contents\r\n");
-    }
+    ASSERT_TRUE(WriteFileBytes(path, "old contents\r\n"));
     dialogs.QueueFile(path);
     pane.log.Save();
-    EXPECT_EQ(ReadAll(path), QByteArray());
+    EXPECT_EQ(FileBytes(path), QByteArray());
 
     pane.log.WriteInfo(QString::fromUtf8("Читаю \"Порт\""));
     pane.log.WriteDetail(QStringLiteral("<<<<"), QStringLiteral("+v"), clBlue);
@@ -122,7 +114,7 @@ TEST(TVLog, SavesTabIndentedCp1251Lines) {
     pane.log.WriteError(QString::fromUtf8("Ошибка 中"));
     dialogs.QueueFile(QString()); // cancelled: nothing written
     pane.log.Save();
-    EXPECT_EQ(ReadAll(path), QByteArray());
+    EXPECT_EQ(FileBytes(path), QByteArray());
 
     dialogs.QueueFile(path);
     pane.log.Save();
@@ -132,11 +124,11 @@ TEST(TVLog, SavesTabIndentedCp1251Lines) {
     EXPECT_EQ(asked.filter, QStringLiteral("Text Files|*.txt"));
     EXPECT_EQ(asked.defaultExt, QStringLiteral("txt"));
     EXPECT_TRUE(asked.overwritePrompt);
-    EXPECT_EQ(ReadAll(path), QByteArray("\xD7\xE8\xF2\xE0\xFE \"\xCF\xEE\xF0\xF2\"\r\n"
-                                        "<<<<\r\n\t+v\r\n"
-                                        ">>>>\r\n\tVER 01 4.13\r\n\tOK\r\n"
-                                        "none\r\n"
-                                        "\xCE\xF8\xE8\xE1\xEA\xE0 ?\r\n"));
+    EXPECT_EQ(FileBytes(path), QByteArray("\xD7\xE8\xF2\xE0\xFE \"\xCF\xEE\xF0\xF2\"\r\n"
+                                          "<<<<\r\n\t+v\r\n"
+                                          ">>>>\r\n\tVER 01 4.13\r\n\tOK\r\n"
+                                          "none\r\n"
+                                          "\xCE\xF8\xE8\xE1\xEA\xE0 ?\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("log.txt")});
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(pane.tree.topLevelItemCount(), 5); // saving keeps the log

@@ -13,30 +13,10 @@
 #include <QLocale>
 #include <QRadioButton>
 
-namespace {
-
-QString ReadError(const char* label) {
-    return QStringLiteral("Ошибка при чтении параметра \"") + QString::fromUtf8(label) + u'"';
-}
-
-QString WriteError(const char* label) {
-    return QStringLiteral("Ошибка при записи параметра \"") + QString::fromUtf8(label) + u'"';
-}
-
-} // namespace
-
 class CommonTransfer : public ControllerFixture {
 protected:
-    // The frames one page transfer sends; the error list starts empty.
-    QList<QByteArray> Transfer(TformIncl& page, bool write) {
-        controller->ClearErrors();
-        const qsizetype from = panel.Frames().size();
-        write ? controller->WritePage(page) : controller->ReadPage(page);
-        return panel.Frames().mid(from);
-    }
     QList<QByteArray> Read(TformIncl& page) { return Transfer(page, false); }
     QList<QByteArray> Write(TformIncl& page) { return Transfer(page, true); }
-    QStringList Errors() const { return controller->GetErrors(); }
 
     TFormCommon common;
     TformATests tests;

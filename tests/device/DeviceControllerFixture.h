@@ -67,6 +67,14 @@ private:
     const FakePanel& panel_;
 };
 
+// The error lines a failed parameter adds to the controller's list.
+inline QString ReadError(const QString& label) {
+    return QStringLiteral("Ошибка при чтении параметра \"") + label + u'"';
+}
+inline QString WriteError(const QString& label) {
+    return QStringLiteral("Ошибка при записи параметра \"") + label + u'"';
+}
+
 // A device controller over the real serial code, talking through a pseudo-terminal to the fake
 // panel, with a recording log and a fake main window.
 class ControllerFixture : public ::testing::Test {
@@ -78,6 +86,20 @@ protected:
     void TearDown() override {
         controller.reset();
         Clock::SetScaleForTests(1.0);
+    }
+
+    // The frames one page transfer sends; the error list starts empty.
+    QList<QByteArray> Transfer(TformIncl& page, bool write) {
+        controller->ClearErrors();
+        const qsizetype from = panel.Frames().size();
+        write ? controller->WritePage(page) : controller->ReadPage(page);
+        return panel.Frames().mid(from);
+    }
+    QStringList Errors() const { return controller->GetErrors(); }
+    // The panel's firmware as the connect found it.
+    void Firmware(int major, int minor) {
+        controller->FirmwareMajor = major;
+        controller->FirmwareMinor = minor;
     }
 
     FakeHost host;

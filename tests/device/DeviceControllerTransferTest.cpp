@@ -83,8 +83,7 @@ TEST_F(Transfer, CancelBetweenTwoParametersEndsOnlyThatTransfer) {
     }
     EXPECT_FALSE(panel.WaitForFrames(4, 400)); // no frame for the second parameter
     EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "o", "o"}));
-    EXPECT_EQ(controller->GetErrors(),
-              QStringList{QStringLiteral("Ошибка при чтении параметра \"№ объекта\"")});
+    EXPECT_EQ(controller->GetErrors(), QStringList{ReadError(QStringLiteral("№ объекта"))});
     EXPECT_FALSE(log.Texts().contains(QStringLiteral("Читаю \"Время\"")));
     EXPECT_EQ(ProgressWindow(), nullptr);
     EXPECT_TRUE(host.TimerRunning());

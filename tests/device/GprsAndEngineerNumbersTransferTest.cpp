@@ -11,32 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace {
-
-QString ReadError(const char* label) {
-    return QStringLiteral("Ошибка при чтении параметра \"") + QString::fromUtf8(label) + u'"';
-}
-
-QString WriteError(const char* label) {
-    return QStringLiteral("Ошибка при записи параметра \"") + QString::fromUtf8(label) + u'"';
-}
-
-} // namespace
-
 class GprsTransfer : public ControllerFixture {
 protected:
-    QList<QByteArray> Transfer(TformIncl& page, bool write) {
-        controller->ClearErrors();
-        const qsizetype from = panel.Frames().size();
-        write ? controller->WritePage(page) : controller->ReadPage(page);
-        return panel.Frames().mid(from);
-    }
-    void Firmware(int major, int minor) {
-        controller->FirmwareMajor = major;
-        controller->FirmwareMinor = minor;
-    }
-    QStringList Errors() const { return controller->GetErrors(); }
-
     TformGPRS gprs;
     TFormEnNumber numbers;
 };

@@ -5,26 +5,14 @@
 #include "app/fProgress.h"
 #include "base/Cp1251.h"
 #include "base/Exceptions.h"
+#include "support/HistoryRecords.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-
-namespace {
-
-// A good record: the index in the first time-stamp field, delivered over LAN and way 2, a
-// burglary alarm with a correct check digit.
-QByteArray Record(int index) {
-    return QByteArray::number(index).rightJustified(8, '0') + " 08:30:15 7BFD 1234181131001009";
-}
-
-QByteArray Fer(int index) {
-    return "fer" + QByteArray::number(index, 16).toUpper().rightJustified(4, '0');
-}
-
-} // namespace
 
 class HistoryTransfer : public ControllerFixture {
 protected:
@@ -35,16 +23,12 @@ protected:
         };
     }
 
-    void SetRecords(int from, int to) {
-        for (int i = from; i < to; ++i)
-            panel.SetValue(Fer(i & 0xFFFF), Record(i & 0xFFFF));
-    }
     QList<QByteArray> FramesSince(qsizetype mark) const { return panel.Frames().mid(mark); }
     // The record frames of indexes from .. to-1, in order.
     static QList<QByteArray> Fers(int from, int to) {
         QList<QByteArray> frames;
         for (int i = from; i < to; ++i)
-            frames << Fer(i & 0xFFFF);
+            frames << HistoryRecordCommand(i);
         return frames;
     }
     QString Cell(int column, int row) const { return page.StringGrid1->Cell(column, row); }
@@ -80,7 +64,7 @@ protected:
 
 TEST_F(HistoryTransfer, ReadsThePageBeforeTheWritePointerAcrossTheRingAndPagesThroughTheCache) {
     panel.SetValue("FP", "F000A");
-    SetRecords(-64, 10);
+    StoreHistoryRecords(panel, -64, 10);
     controller->ReadPage(page);
     EXPECT_EQ(panel.Frames(), QList<QByteArray>{"FP"} + Fers(-22, 10)) << "FFEA .. 0009";
     EXPECT_EQ(Indexes(), Range(-22, 10));
@@ -108,8 +92,8 @@ TEST_F(HistoryTransfer, ReadsThePageBeforeTheWritePointerAcrossTheRingAndPagesTh
 
 TEST_F(HistoryTransfer, AnUnwrittenSlotIsAskedTwiceAndAShortRecordThreeTimesWithoutBeingCached) {
     panel.SetValue("FP", "F0002");
-    SetRecords(-30, 0);
-    panel.SetValue("fer0001", Record(1).left(38));
+    StoreHistoryRecords(panel, -30, 0);
+    panel.SetValue("fer0001", HistoryRecord(1).left(38));
     controller->ReadPage(page);
     EXPECT_EQ(panel.Frames().mid(31),
               (QList<QByteArray>{"fer0000", "fer0000", "fer0001", "fer0001", "fer0001"}));
@@ -126,7 +110,7 @@ TEST_F(HistoryTransfer, AnUnwrittenSlotIsAskedTwiceAndAShortRecordThreeTimesWith
 
 TEST_F(HistoryTransfer, AFailedWritePointerLeavesNoHistoryOfTheLastPanelOnThePage) {
     panel.SetValue("FP", "F000A");
-    SetRecords(-22, 10);
+    StoreHistoryRecords(panel, -22, 10);
     controller->ReadPage(page);
     ASSERT_EQ(Cell(0, 1), QStringLiteral("9"));
 
@@ -151,10 +135,7 @@ protected:
         QDir::setCurrent(oldCurrent);
         HistoryTransfer::TearDown();
     }
-    QByteArray FileBytes() const {
-        QFile file(folder.filePath(QStringLiteral("История.txt")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray Written() const { return FileBytes(folder.filePath(QStringLiteral("История.txt"))); }
 
     QTemporaryDir folder;
     QString oldCurrent;
@@ -162,55 +143,56 @@ protected:
 
 TEST_F(HistoryFile, CancelEndsPagingOverADeadLinkAtTheNextTryAndLeavesNoWindowBehind) {
     panel.SetValue("FP", "F000A");
-    SetRecords(-22, 10);
+    StoreHistoryRecords(panel, -22, 10);
     controller->ReadPage(page);
     Clock::SetScaleForTests(0.01); // a record's try waits 3 x 55 ms
     for (int i = -54; i < -22; ++i)
-        panel.SetFault(Fer(i & 0xFFFF), Silent());
+        panel.SetFault(HistoryRecordCommand(i), Silent());
 
     const qsizetype mark = panel.Frames().size();
     CancelAfter(20);
     EXPECT_THROW(controller->HistoryBack(page), TStopException);
-    EXPECT_EQ(FramesSince(mark), QList<QByteArray>(3, Fer(0xFFCA))) << "one try of the first record";
+    EXPECT_EQ(FramesSince(mark), QList<QByteArray>(3, HistoryRecordCommand(0xFFCA)))
+        << "one try of the first record";
     EXPECT_EQ(host.window.findChild<TFormProgress*>(), nullptr);
     EXPECT_EQ(page.ShownStart, 65514);
 
     // A record that stays bad is where a dead link shows: cancel is looked at after it too.
-    panel.SetFault(Fer(0xFFCA), FakeFault());
-    panel.SetValue(Fer(0xFFCA), Record(0xFFCA).left(38));
+    panel.SetFault(HistoryRecordCommand(0xFFCA), FakeFault());
+    panel.SetValue(HistoryRecordCommand(0xFFCA), HistoryRecord(0xFFCA).left(38));
     const qsizetype mark2 = panel.Frames().size();
     QObject::connect(page.StringGrid1->model(), &QAbstractItemModel::dataChanged, [this] {
         if (Cell(2, 32) == QStringLiteral("Ошибка"))
             if (auto* progress = host.window.findChild<TFormProgress*>()) progress->Button1->click();
     });
     EXPECT_THROW(controller->HistoryBack(page), TStopException);
-    EXPECT_EQ(FramesSince(mark2), QList<QByteArray>(3, Fer(0xFFCA)));
+    EXPECT_EQ(FramesSince(mark2), QList<QByteArray>(3, HistoryRecordCommand(0xFFCA)));
     EXPECT_EQ(Cell(2, 32), QStringLiteral("Ошибка"));
 
     // The next file write is not stopped by a cancel that belonged to the paging.
     panel.SetValue("FP", "F0002");
     controller->SaveHistoryToFile(page);
-    EXPECT_EQ(FileBytes().count('\n'), 4);
+    EXPECT_EQ(Written().count('\n'), 4);
 }
 
 TEST_F(HistoryFile, HoldsTwoLinesPerRecordNewestFirstDownToIndexZero) {
     panel.SetValue("FP", "F0003");
-    panel.SetValue("fer0002", Record(2));
+    panel.SetValue("fer0002", HistoryRecord(2));
     panel.SetValue("fer0001", "00000001 08:30:15 7BFD 12341811310010a9"); // lower case: no Contact ID
     controller->SaveHistoryToFile(page);
     EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"FP", "fer0002", "fer0001", "fer0000"}));
-    EXPECT_EQ(FileBytes(), toCp1251(QStringLiteral(
-                               "2  08:30:15 00000002 1234181131001009 1234 131 Тревога 0 100 Да Да LAN; "
-                               "2:GSM-SIM1 цифр.; \r\n"
-                               "00000002 08:30:15 7BFD 1234181131001009\r\n"
-                               "1  Ошибка\r\n"
-                               "00000001 08:30:15 7BFD 12341811310010a9\r\n"
-                               "0 \r\n"
-                               "FFFFFFFF FFFFFFFF FFFF FFFFFFFFFFFFFFFF\r\n")));
+    EXPECT_EQ(Written(), toCp1251(QStringLiteral(
+                             "2  08:30:15 00000002 1234181131001009 1234 131 Тревога 0 100 Да Да LAN; "
+                             "2:GSM-SIM1 цифр.; \r\n"
+                             "00000002 08:30:15 7BFD 1234181131001009\r\n"
+                             "1  Ошибка\r\n"
+                             "00000001 08:30:15 7BFD 12341811310010a9\r\n"
+                             "0 \r\n"
+                             "FFFFFFFF FFFFFFFF FFFF FFFFFFFFFFFFFFFF\r\n")));
 
     panel.SetValue("FP", "F0000");
     controller->SaveHistoryToFile(page);
-    EXPECT_EQ(FileBytes(), QByteArray()) << "an existing file is emptied";
+    EXPECT_EQ(Written(), QByteArray()) << "an existing file is emptied";
 }
 
 TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
@@ -223,7 +205,7 @@ TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
     controller->SaveHistoryToFile(page);
     const qsizetype records = panel.Frames().size() - 1;
     EXPECT_LT(records, 1000);
-    EXPECT_EQ(FileBytes().count('\n'), 2 * records) << "every record asked for is written";
+    EXPECT_EQ(Written().count('\n'), 2 * records) << "every record asked for is written";
 
     // A dead link: the record is asked for again and again until "Finish".
     Clock::SetScaleForTests(0.01);
@@ -232,6 +214,6 @@ TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
     QTimer::singleShot(300, &page, [this] { controller->HistoryRun = false; });
     controller->SaveHistoryToFile(page);
     EXPECT_GE(panel.Frames().count("fer0004"), 2);
-    EXPECT_EQ(FileBytes(), QByteArray());
+    EXPECT_EQ(Written(), QByteArray());
     EXPECT_TRUE(host.TimerRunning());
 }

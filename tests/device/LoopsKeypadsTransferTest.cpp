@@ -13,14 +13,6 @@
 
 namespace {
 
-QString ReadError(const QString& label) {
-    return QStringLiteral("Ошибка при чтении параметра \"") + label + u'"';
-}
-
-QString WriteError(const QString& label) {
-    return QStringLiteral("Ошибка при записи параметра \"") + label + u'"';
-}
-
 QString Entry(int entry) {
     return QStringLiteral("Строка Ademco ContactID шлейфа ") + QString::number(entry);
 }
@@ -46,18 +38,8 @@ protected:
         MsgFile.reset();
     }
 
-    void Firmware(int major, int minor) {
-        controller->FirmwareMajor = major;
-        controller->FirmwareMinor = minor;
-    }
-    QList<QByteArray> Transfer(TformIncl& form, bool write) {
-        controller->ClearErrors();
-        const qsizetype from = panel.Frames().size();
-        write ? controller->WritePage(form) : controller->ReadPage(form);
-        return panel.Frames().mid(from);
-    }
+    using ControllerFixture::Transfer;
     QList<QByteArray> Transfer(bool write) { return Transfer(*page, write); }
-    QStringList Errors() const { return controller->GetErrors(); }
     QString Numbers(int count) const {
         QStringList numbers;
         for (int row = 1; row <= count; ++row)

@@ -1,5 +1,6 @@
 #include "device/MsgFile.h"
 #include "base/Cp1251.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -14,10 +15,7 @@ protected:
     // Loads a table from these bytes.
     TMsgFile load(const QByteArray& bytes) {
         const QString path = dir.filePath(QStringLiteral("Messages.txt"));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-        f.close();
+        EXPECT_TRUE(WriteFileBytes(path, bytes));
         TMsgFile table;
         table.LoadFromFile(path);
         return table;

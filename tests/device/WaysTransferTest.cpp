@@ -56,13 +56,6 @@ protected:
         dialogs = &ScriptedDialogs::Reset();
     }
 
-    QList<QByteArray> Transfer(TformWays& page, bool write) {
-        controller->ClearErrors();
-        const qsizetype from = panel.Frames().size();
-        write ? controller->WritePage(page) : controller->ReadPage(page);
-        return panel.Frames().mid(from);
-    }
-    QStringList Errors() const { return controller->GetErrors(); }
     // The "Читаю " and "Пишу " lines of the log.
     QStringList ProgressLines() const {
         QStringList lines;
@@ -148,7 +141,7 @@ TEST_F(WaysTransfer, ARefusedGroupEndsTheGroupsWithOneErrorLine) {
     panel.SilenceNext("AND2=2", 3);
     const QList<QByteArray> written = Transfer(page, true);
     EXPECT_EQ(written.mid(16), (QList<QByteArray>{"AND0=0", "AND1=1", "AND2=2", "AND2=2", "AND2=2", "DO=0"}));
-    EXPECT_EQ(Errors(), QStringList{QStringLiteral("Ошибка при записи параметра \"%1\"").arg(kWayError)});
+    EXPECT_EQ(Errors(), QStringList{WriteError(kWayError)});
 }
 
 TEST_F(WaysTransfer, FailedReadsAreReportedAndABadGroupDigitEndsTheWays) {
@@ -163,7 +156,7 @@ TEST_F(WaysTransfer, FailedReadsAreReportedAndABadGroupDigitEndsTheWays) {
     EXPECT_EQ(Channels(page), QStringLiteral("11000000"));
     EXPECT_EQ(Pairs(page), QStringLiteral("|&|||||"));
     EXPECT_EQ(page.etP(1)->text(), QStringLiteral("+7111"));
-    EXPECT_EQ(Errors(), QStringList{QStringLiteral("Ошибка при чтении параметра \"Телефонный номер\"")});
+    EXPECT_EQ(Errors(), QStringList{ReadError(QStringLiteral("Телефонный номер"))});
     EXPECT_TRUE(ProgressLines().endsWith(QStringLiteral("Читаю \"Флаг перехода по направлениям\"")));
     EXPECT_EQ(ProgressLines().size(), 1);
 
@@ -174,6 +167,5 @@ TEST_F(WaysTransfer, FailedReadsAreReportedAndABadGroupDigitEndsTheWays) {
     page.rdo1->setEnabled(false);
     EXPECT_FALSE(Transfer(page, false).contains("DO"));
     EXPECT_EQ(Channels(page), QStringLiteral("00000000"));
-    const QString readError = QStringLiteral("Ошибка при чтении параметра \"%1\"").arg(kWayError);
-    EXPECT_EQ(Errors(), (QStringList{readError, readError}));
+    EXPECT_EQ(Errors(), (QStringList{ReadError(kWayError), ReadError(kWayError)}));
 }

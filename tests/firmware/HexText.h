@@ -11,6 +11,14 @@ inline QByteArray ImageRow(int row) {
     return bytes;
 }
 
+// The first `rows` rows of the test image.
+inline QByteArray ImageRows(int rows) {
+    QByteArray image;
+    for (int r = 0; r < rows; ++r)
+        image += ImageRow(r);
+    return image;
+}
+
 // An Intel HEX record with its checksum.
 inline QString HexRecord(int type, int address, const QByteArray& data) {
     QByteArray record;

@@ -2,6 +2,7 @@
 
 #include "app/FormAppMainController.h"
 #include "app/TVLog.h"
+#include "support/TestFiles.h"
 #include "uikit/KtProgressBar.h"
 
 #include <QFile>
@@ -11,10 +12,9 @@
 namespace {
 
 QString WriteHexFile(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return QString();
-    file.write(toCp1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    return path;
+    return WriteFileBytes(path, toCp1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")))
+               ? path
+               : QString();
 }
 
 } // namespace
@@ -51,17 +51,10 @@ TEST_F(ServiceUploadTest, SendsTheRowsReadFromTheMenu) {
     EXPECT_TRUE(main->mnuUpdate->isVisible());
     EXPECT_EQ(dialogs->execedDialogs.last(), QStringLiteral("formUpdateInsertion"));
     EXPECT_EQ(rowCount, 9);
-    QList<QByteArray> addresses;
-    for (const QByteArray& frame : FramesStartingWith("W"))
-        addresses.append(frame.left(5));
-    EXPECT_EQ(addresses, (QList<QByteArray>{"W0000", "W0004"}));
-    QByteArray expected;
-    for (int r = 0; r < 5; ++r)
-        expected += ImageRow(r);
-    expected += ImageRow(5).left(8) + QByteArray(8 + 32, char(0xFF));
-    EXPECT_EQ(loader.Image(), expected);
+    EXPECT_EQ(PacketAddresses(), (QList<QByteArray>{"W0000", "W0004"}));
+    EXPECT_EQ(loader.Image(), ImageRows(5) + ImageRow(5).left(8) + QByteArray(8 + 32, char(0xFF)));
     EXPECT_TRUE(loader.SumsMatched());
-    EXPECT_EQ(FramesStartingWith("EE").size(), 1);
+    EXPECT_EQ(loader.FramesStartingWith("EE").size(), 1);
     EXPECT_EQ(main->KtProgressBar1->PartsComplete(), main->KtProgressBar1->TotalParts());
     EXPECT_FALSE(AppController->Busy());
     int sent = 0;
@@ -85,11 +78,11 @@ TEST_F(ServiceUploadTest, PartialFileNeedsConsent) {
     ASSERT_EQ(dialogs->messages.size(), 2);
     EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("строка 2")));
     EXPECT_EQ(dialogs->messages[1].type, TMsgDlgType::mtConfirmation);
-    EXPECT_TRUE(FramesStartingWith("BL").isEmpty());
+    EXPECT_TRUE(loader.FramesStartingWith("BL").isEmpty());
     EXPECT_FALSE(AppController->Busy());
 
     AppController->Disconnect();
     UploadThroughMenu(path);
-    EXPECT_TRUE(FramesStartingWith("BL").isEmpty());
+    EXPECT_TRUE(loader.FramesStartingWith("BL").isEmpty());
     EXPECT_FALSE(AppController->Busy());
 }

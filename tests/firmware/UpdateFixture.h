@@ -12,6 +12,7 @@
 #include "platform/Clock.h"
 #include "support/FakeBootLoader.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 #include "uikit/KtSplitter.h"
 
 #include <QComboBox>
@@ -36,10 +37,8 @@ protected:
         Clock::SetScaleForTests(0.01);
         loader.SetValue("v", "VER 01.004.013");
         // The service word shows the service upload's menu item.
-        QFile ini(folder.filePath(QStringLiteral("current.ini")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[Update]\r\nUpdatePanelVersion=wobrix\r\n");
-        ini.close();
+        ASSERT_TRUE(WriteFileBytes(folder.filePath(QStringLiteral("current.ini")),
+                                   "[Update]\r\nUpdatePanelVersion=wobrix\r\n"));
         main = std::make_unique<TFormMain>();
         FormMain = main.get();
         AppController =
@@ -105,11 +104,12 @@ protected:
         ASSERT_TRUE(WaitUntil([] { return !formUpdateIns->UploadRunning(); }));
     }
 
-    QList<QByteArray> FramesStartingWith(const QByteArray& prefix) const {
-        QList<QByteArray> frames;
-        for (const QByteArray& frame : loader.Frames())
-            if (frame.startsWith(prefix)) frames.append(frame);
-        return frames;
+    // The address part ("W0000") of every packet sent.
+    QList<QByteArray> PacketAddresses() const {
+        QList<QByteArray> addresses;
+        for (const QByteArray& frame : loader.FramesStartingWith("W"))
+            addresses.append(frame.left(5));
+        return addresses;
     }
 
     QTemporaryDir folder;

@@ -8,17 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-QByteArray Image(int rows) {
-    QByteArray image;
-    for (int r = 0; r < rows; ++r)
-        image += ImageRow(r);
-    return image;
-}
-
-} // namespace
-
 // The whole update: boot entry, packets of four rows, "EE" with the right sums, the flash wait;
 // then the exit disconnects and reconnects with the remembered port, without the dialog.
 TEST_F(UpdateFixture, SuccessfulUpdateAndReconnect) {
@@ -42,14 +31,11 @@ TEST_F(UpdateFixture, SuccessfulUpdateAndReconnect) {
     EXPECT_TRUE(formUpdateIns->btnExit->isEnabled());
     EXPECT_EQ(formUpdateIns->KtProgressBar1->PartsComplete(), formUpdateIns->KtProgressBar1->TotalParts());
     EXPECT_EQ(main->StatusBar1->PanelText(1), QStringLiteral("VER 01.004.014"));
-    EXPECT_EQ(loader.Image(), Image(9));
+    EXPECT_EQ(loader.Image(), ImageRows(9));
     EXPECT_TRUE(loader.SumsMatched());
-    QList<QByteArray> addresses;
-    for (const QByteArray& frame : FramesStartingWith("W"))
-        addresses.append(frame.left(5));
-    EXPECT_EQ(addresses, (QList<QByteArray>{"W0000", "W0004", "W0008"}));
-    EXPECT_EQ(FramesStartingWith("BL").size(), 1);
-    EXPECT_EQ(FramesStartingWith("EE").size(), 1);
+    EXPECT_EQ(PacketAddresses(), (QList<QByteArray>{"W0000", "W0004", "W0008"}));
+    EXPECT_EQ(loader.FramesStartingWith("BL").size(), 1);
+    EXPECT_EQ(loader.FramesStartingWith("EE").size(), 1);
 
     // The reconnect takes the port remembered in "current.ini"; here one that is not there,
     // since the fake's pseudo-terminal is no port the machine lists.
@@ -74,10 +60,10 @@ TEST_F(UpdateFixture, WrongEchoStopsBeforeTheErase) {
     ConnectWithOffer(9);
     loader.SetEcho(FakeBootLoader::TEcho::Wrong);
     RunUpdate();
-    const QList<QByteArray> packets = FramesStartingWith("W");
+    const QList<QByteArray> packets = loader.FramesStartingWith("W");
     ASSERT_EQ(packets.size(), 3);
     EXPECT_TRUE(packets[0].startsWith("W0000:") && packets[2] == packets[0]);
-    EXPECT_TRUE(FramesStartingWith("EE").isEmpty());
+    EXPECT_TRUE(loader.FramesStartingWith("EE").isEmpty());
     EXPECT_EQ(formUpdateIns->UpdateState, 2);
     EXPECT_EQ(formUpdateIns->lbError->text(), QStringLiteral("В процессе перепрошивки возникли ошибки!"));
     EXPECT_FALSE(formUpdateIns->btnUpdateVer->isEnabled());
@@ -97,7 +83,7 @@ TEST_F(UpdateFixture, UnansweredEraseFailsWithTheExitOpen) {
     ConnectWithOffer(4);
     loader.SetEraseSilent(true);
     RunUpdate();
-    EXPECT_EQ(FramesStartingWith("EE").size(), 9);
+    EXPECT_EQ(loader.FramesStartingWith("EE").size(), 9);
     EXPECT_EQ(formUpdateIns->UpdateState, 2);
     EXPECT_EQ(formUpdateIns->lbError->text(), QStringLiteral("В процессе перепрошивки возникли ошибки!"));
     EXPECT_TRUE(formUpdateIns->btnExit->isEnabled());
@@ -138,7 +124,7 @@ TEST_F(UpdateFixture, ExitCloseBoxAndEscape) {
     QueueConnect(mrCancel);
     ASSERT_TRUE(WaitUntil([] { return !formUpdateIns->isVisible(); }));
     EXPECT_FALSE(formUpdateIns->UploadRunning());
-    EXPECT_TRUE(FramesStartingWith("EE").isEmpty());
+    EXPECT_TRUE(loader.FramesStartingWith("EE").isEmpty());
     EXPECT_EQ(dialogs->execedDialogs.last(), QStringLiteral("FormConnect"));
     EXPECT_TRUE(main->MainEnabled());
 }

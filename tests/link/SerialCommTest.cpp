@@ -26,6 +26,15 @@ template <typename Call> EDeviceError RaisedBy(Call call) {
     return EDeviceError(QString(), -1);
 }
 
+// The settings the line has now, as another opener of the tty sees them.
+bool LineSettings(const QString& path, termios& tio) {
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
+    if (fd < 0) return false;
+    const bool read = ::tcgetattr(fd, &tio) == 0;
+    ::close(fd);
+    return read;
+}
+
 } // namespace
 
 // A cooked tty would turn CR into LF, LF into CR LF, eat XON/XOFF and NUL handling would
@@ -58,10 +67,7 @@ TEST(SerialCommTest, RawLineBothWaysAtTheChosenSpeed) {
     EXPECT_EQ(text, QString::fromUtf8("Читаю"));
 
     termios tio{};
-    const int fd = ::open(panel.PortPath().toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
-    ::close(fd);
+    ASSERT_TRUE(LineSettings(panel.PortPath(), tio));
     EXPECT_EQ(::cfgetospeed(&tio), speed_t(B19200));
     EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), tcflag_t(CS8));
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL | INLCR | ISTRIP), 0u);
@@ -179,10 +185,7 @@ TEST(SerialCommTest, CountersHandlersAndOptions) {
     port.EventChars().SetXonChar(0x01);
     EXPECT_EQ(RaisedBy([&] { port.SetOptions(coErrorChar); }).Code, 3);
     termios tio{};
-    const int fd = ::open(panel.PortPath().toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
-    ::close(fd);
+    ASSERT_TRUE(LineSettings(panel.PortPath(), tio));
     EXPECT_EQ(tio.c_cc[VSTART], 0x01);
 
     port.Close();

@@ -1,6 +1,7 @@
+#include "platform/IniFile.h"
 #include "base/Cp1251.h"
 #include "base/Exceptions.h"
-#include "platform/IniFile.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,26 +11,14 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(IniFile, ReadingRules) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.ini");
-    writeAll(path, "[Sec]\r\nDec=42\r\nHex1=$1F\r\nHex2=0x10\r\nBad=12ab\r\nZero=0\r\nTwo=2\r\n"
-                   "  Spaced  =  value with blanks  \r\nText=\xCF\xF0\xE8\xE2\xE5\xF2\r\n");
+    ASSERT_TRUE(WriteFileBytes(path,
+                               "[Sec]\r\nDec=42\r\nHex1=$1F\r\nHex2=0x10\r\nBad=12ab\r\nZero=0\r\nTwo=2\r\n"
+                               "  Spaced  =  value with blanks  \r\nText=\xCF\xF0\xE8\xE2\xE5\xF2\r\n"));
     const TMemIniFile ini(path);
     EXPECT_EQ(ini.ReadInteger("sec", "dec", -1), 42);
     EXPECT_EQ(ini.ReadInteger("Sec", "Hex1", -1), 31);
@@ -63,20 +52,22 @@ TEST(IniFile, ExactBytesOfAFileWrittenFromScratch) {
     ini.WriteInteger("FormConnect", "DialPhonesNum", 2);
     ini.WriteBool("formcommon", "CBVOICE", false); // same key, first spelling kept
     ini.UpdateFile();
-    EXPECT_EQ(readAll(path), QByteArray("[FormCommon]\r\netObject=\xCE\xE1\xFA\xE5\xEA\xF2\r\ncbVoice=0\r\n\r\n"
-                                        "[FormConnect]\r\nDialPhonesNum=2\r\n\r\n"));
+    EXPECT_EQ(FileBytes(path),
+              QByteArray("[FormCommon]\r\netObject=\xCE\xE1\xFA\xE5\xEA\xF2\r\ncbVoice=0\r\n\r\n"
+                         "[FormConnect]\r\nDialPhonesNum=2\r\n\r\n"));
 }
 
 TEST(IniFile, RewriteKeepsForeignSectionsAndKeyOrder) {
     QTemporaryDir dir;
     const QString path = dir.filePath("cur.ini");
-    writeAll(path, "[Update]\nUpdatePanelVersion=x\n; a comment\n[FormLoops]\nb=2\na=1\nc=3\n");
+    ASSERT_TRUE(
+        WriteFileBytes(path, "[Update]\nUpdatePanelVersion=x\n; a comment\n[FormLoops]\nb=2\na=1\nc=3\n"));
     TMemIniFile ini(path);
     ini.WriteString("FORMLOOPS", "A", "10");
     ini.WriteString("FormLoops", "d", "4");
     ini.UpdateFile();
-    EXPECT_EQ(readAll(path), QByteArray("[Update]\r\nUpdatePanelVersion=x\r\n; a comment\r\n\r\n"
-                                        "[FormLoops]\r\nb=2\r\na=10\r\nc=3\r\nd=4\r\n\r\n"));
+    EXPECT_EQ(FileBytes(path), QByteArray("[Update]\r\nUpdatePanelVersion=x\r\n; a comment\r\n\r\n"
+                                          "[FormLoops]\r\nb=2\r\na=10\r\nc=3\r\nd=4\r\n\r\n"));
     const TMemIniFile again(path);
     EXPECT_EQ(again.ReadSection("formloops"), (QStringList{"b", "a", "c", "d"}));
 }
@@ -95,7 +86,7 @@ TEST(IniFile, FailedWriteIsReportedAndOldFileIntact) {
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.ini");
     const QByteArray old("[A]\r\nx=1\r\n\r\n");
-    writeAll(path, old);
+    ASSERT_TRUE(WriteFileBytes(path, old));
     TMemIniFile ini(path);
     ini.WriteString("A", "long", QString(4000, u'z'));
 
@@ -108,13 +99,14 @@ TEST(IniFile, FailedWriteIsReportedAndOldFileIntact) {
     setrlimit(RLIMIT_FSIZE, &tight);
     EXPECT_THROW(ini.UpdateFile(), EIniFileError);
     setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(readAll(path), old);
+    EXPECT_EQ(FileBytes(path), old);
 
     if (geteuid() != 0) {
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         EXPECT_THROW(ini.UpdateFile(), EIniFileError);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        EXPECT_EQ(readAll(path), old);
+        QFile::setPermissions(dir.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(FileBytes(path), old);
     }
     TMemIniFile nowhere(dir.filePath("no/such/folder/x.ini"));
     nowhere.WriteString("A", "b", "c");

@@ -32,16 +32,22 @@ QList<QByteArray> FakePanel::Frames() const {
     return frames_;
 }
 
+QList<QByteArray> FakePanel::FramesStartingWith(const QByteArray& prefix) const {
+    QList<QByteArray> found;
+    for (const QByteArray& frame : Frames())
+        if (frame.startsWith(prefix)) found.append(frame);
+    return found;
+}
+
 bool FakePanel::WaitForFrames(int count, int timeoutMs) const {
     std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return frames_.size() >= count; });
+    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                             [&] { return frames_.size() >= count; });
 }
 
 std::optional<QByteArray> FakePanel::Respond(const QByteArray& command) {
-    if (const auto it = replies_.constFind(command); it != replies_.cend())
-        return *it;
-    if (command.contains('='))
-        return WriteAnswer();
+    if (const auto it = replies_.constFind(command); it != replies_.cend()) return *it;
+    if (command.contains('=')) return WriteAnswer();
     return std::nullopt;
 }
 
@@ -71,7 +77,6 @@ void FakePanel::OnBytes(const QByteArray& bytes) {
             fault = faults_.value(command, faultForAll_);
         }
         changed_.notify_all();
-        if (reply)
-            Deliver(*reply, fault);
+        if (reply) Deliver(*reply, fault);
     }
 }

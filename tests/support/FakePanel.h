@@ -28,6 +28,7 @@ public:
 
     // The command text of every frame received, in order.
     QList<QByteArray> Frames() const;
+    QList<QByteArray> FramesStartingWith(const QByteArray& prefix) const;
     bool WaitForFrames(int count, int timeoutMs) const;
 
 protected:

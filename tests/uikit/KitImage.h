@@ -4,6 +4,7 @@
 #include "uikit/KtRect.h"
 
 #include <QImage>
+#include <QWidget>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -21,6 +22,22 @@ inline QImage SentinelImage(int width, int height) {
 
 inline TColor PixelAt(const QImage& image, int x, int y) {
     return FromQColor(image.pixelColor(x, y));
+}
+
+// The widget drawn over the sentinel, at its own size.
+inline QImage Rendered(QWidget& widget) {
+    QImage image = SentinelImage(widget.width(), widget.height());
+    widget.render(&image);
+    return image;
+}
+
+// How many pixels hold the colour; a system colour is resolved first.
+inline int Count(const QImage& image, TColor color) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += PixelAt(image, x, y) == ColorToRGB(color);
+    return n;
 }
 
 // The image as rows of letters: '.' for the sentinel, the legend's letter for its colours, '?'

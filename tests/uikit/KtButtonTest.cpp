@@ -4,9 +4,8 @@
 #include "uikit/KtPanel.h"
 
 #include "KitImage.h"
+#include "KitMouse.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,12 +21,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    static void Mouse(QWidget* widget, QEvent::Type type, QPoint at) {
-        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
-    }
-
     QWidget window;
 };
 
@@ -35,19 +28,6 @@ QImage Cells(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
-}
-
-QImage Render(QWidget& widget) {
-    QImage image = SentinelImage(widget.width(), widget.height());
-    widget.render(&image);
-    return image;
-}
-
-bool Holds(const QImage& image, TColor color) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (PixelAt(image, x, y) == ColorToRGB(color)) return true;
-    return false;
 }
 
 } // namespace
@@ -132,16 +112,16 @@ TEST(KtBitBtn, DisabledButtonDrawsItsDisabledImageOrTheImageGreyedAndGreyCaption
     button.SetImages(&images);
     button.SetImageIndex(0);
     button.SetDisabledIndex(1);
-    EXPECT_TRUE(Holds(Render(button), clRed));
+    EXPECT_GT(Count(Rendered(button), clRed), 0);
     button.setEnabled(false);
-    const QImage disabled = Render(button);
-    EXPECT_TRUE(Holds(disabled, clBlue));
-    EXPECT_TRUE(Holds(disabled, clGrayText));
-    EXPECT_FALSE(Holds(disabled, clBtnText)) << "the caption is drawn once, grey";
+    const QImage disabled = Rendered(button);
+    EXPECT_GT(Count(disabled, clBlue), 0);
+    EXPECT_GT(Count(disabled, clGrayText), 0);
+    EXPECT_EQ(Count(disabled, clBtnText), 0) << "the caption is drawn once, grey";
     button.SetDisabledIndex(-1);
-    const QImage greyed = Render(button);
-    EXPECT_FALSE(Holds(greyed, clRed));
-    EXPECT_FALSE(Holds(greyed, clBlue));
+    const QImage greyed = Rendered(button);
+    EXPECT_EQ(Count(greyed, clRed), 0);
+    EXPECT_EQ(Count(greyed, clBlue), 0);
 }
 
 TEST(KtButton, GroupedButtonsAreExclusiveAndOnlyAllowAllUpReleasesTheDownOne) {
@@ -173,26 +153,26 @@ TEST_F(ActiveWindow, ATrackedPressClicksOnlyWhenReleasedInside) {
     int clicks = 0;
     QObject::connect(button, &TKtCustomButton::OnClick, [&clicks] { ++clicks; });
 
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
+    Press(button, {10, 10});
     EXPECT_TRUE(button->Pressed());
-    Mouse(button, QEvent::MouseMove, {90, 10});
+    Drag(button, {90, 10});
     EXPECT_FALSE(button->Pressed());
-    Mouse(button, QEvent::MouseButtonRelease, {90, 10});
+    Release(button, {90, 10});
     EXPECT_EQ(clicks, 0);
 
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
-    Mouse(button, QEvent::MouseMove, {90, 10});
-    Mouse(button, QEvent::MouseMove, {74, 24});
+    Press(button, {10, 10});
+    Drag(button, {90, 10});
+    Drag(button, {74, 24});
     EXPECT_TRUE(button->Pressed());
-    Mouse(button, QEvent::MouseButtonRelease, {74, 24});
+    Release(button, {74, 24});
     EXPECT_EQ(clicks, 1);
 
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
-    Mouse(button, QEvent::MouseButtonRelease, {75, 10});
+    Press(button, {10, 10});
+    Release(button, {75, 10});
     EXPECT_EQ(clicks, 1) << "the right edge is outside";
 
     button->setEnabled(false);
-    Mouse(button, QEvent::MouseButtonPress, {10, 10});
+    Press(button, {10, 10});
     EXPECT_FALSE(button->Pressed());
     EXPECT_FALSE(button->Tracking());
 
@@ -201,6 +181,19 @@ TEST_F(ActiveWindow, ATrackedPressClicksOnlyWhenReleasedInside) {
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_EQ(clicks, 2);
+}
+
+TEST(KtButton, TheParentShowsBesideTheRoundedCornersOfTheFlatLook) {
+    QWidget window;
+    window.setPalette(QPalette(ToQColor(clMoneyGreen)));
+    TKtButton button(&window);
+    button.move(10, 10);
+    button.SetHotTrack(true);
+    window.show();
+    QApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    EXPECT_EQ(PixelAt(image, 10 + 1, 10 + 1), clMoneyGreen);
+    EXPECT_EQ(PixelAt(image, 10 + 2, 10 + 1), clMoneyGreen);
 }
 
 TEST(KtButton, CaptionEffectsDrawTheirCopiesInTheirColours) {
@@ -212,8 +205,8 @@ TEST(KtButton, CaptionEffectsDrawTheirCopiesInTheirColours) {
     const auto colours = [&button](TTextStyle style, bool light) {
         button.SetTextStyle(style);
         button.SetLightTextStyle(light);
-        const QImage image = Render(button);
-        return std::pair{Holds(image, clBlue), Holds(image, clRed)};
+        const QImage image = Rendered(button);
+        return std::pair{Count(image, clBlue) > 0, Count(image, clRed) > 0};
     };
     EXPECT_EQ(colours(tsNormal, false), std::pair(false, false));
     EXPECT_EQ(colours(tsRaised, false), std::pair(true, true));
@@ -226,13 +219,13 @@ TEST(KtButton, FacesOfTheClassicAndFlatLooks) {
     TKtPanel parent;
     parent.SetColor(clMoneyGreen);
     auto* button = new TKtButton(&parent);
-    EXPECT_NE(PixelAt(Render(*button), 0, 0), ColorToRGB(clWindowFrame));
+    EXPECT_NE(PixelAt(Rendered(*button), 0, 0), ColorToRGB(clWindowFrame));
     button->SetDefault(true);
-    EXPECT_EQ(PixelAt(Render(*button), 0, 0), ColorToRGB(clWindowFrame)) << "the button Enter presses";
+    EXPECT_EQ(PixelAt(Rendered(*button), 0, 0), ColorToRGB(clWindowFrame)) << "the button Enter presses";
 
     button->SetHotTrack(true);
     button->SetFrameColor(clRed);
-    const QImage flat = Render(*button);
+    const QImage flat = Rendered(*button);
     EXPECT_EQ(PixelAt(flat, 1, 12), clRed);
     EXPECT_EQ(PixelAt(flat, 0, 12), DarkerColor(clMoneyGreen, 20)) << "ring in the parent's shade";
     EXPECT_EQ(PixelAt(flat, 74, 24), LighterColor(clMoneyGreen, 20));
@@ -241,7 +234,7 @@ TEST(KtButton, FacesOfTheClassicAndFlatLooks) {
     button->SetHotTrack(false);
     button->SetGroupIndex(1);
     button->SetDown(true);
-    const QImage down = Render(*button);
+    const QImage down = Rendered(*button);
     EXPECT_EQ(PixelAt(down, 10, 10), clSilver);
     EXPECT_EQ(PixelAt(down, 11, 10), ColorToRGB(clBtnFace));
 }

@@ -2,6 +2,7 @@
 
 #include "KitImage.h"
 
+#include <QPolygon>
 #include <gtest/gtest.h>
 
 using Rows = std::vector<std::string>;
@@ -53,6 +54,17 @@ TEST(KtCanvas, RectanglesFollowThePenAndBrushRules) {
                                                                 }));
 }
 
+TEST(KtCanvas, PolygonOutlinesReachEveryCorner) {
+    QImage image = SentinelImage(3, 5);
+    {
+        TCanvas canvas(image);
+        canvas.Pen.Color = clRed;
+        canvas.Brush.Color = clRed;
+        canvas.Polygon(QPolygon({QPoint(2, 0), QPoint(0, 2), QPoint(2, 4)})); // an arrow to the left
+    }
+    EXPECT_EQ(Picture(image, {{clRed, 'r'}}), (Rows{"..r", ".rr", "rrr", ".rr", "..r"}));
+}
+
 TEST(KtCanvas, ExcludedRectangleStaysUntilTheClipIsRemoved) {
     QImage image = SentinelImage(4, 1);
     TCanvas canvas(image);
@@ -63,4 +75,10 @@ TEST(KtCanvas, ExcludedRectangleStaysUntilTheClipIsRemoved) {
     canvas.RemoveClip();
     canvas.FillRect({0, 0, 4, 1});
     EXPECT_EQ(Picture(image, {{clBtnFace, 'f'}}), Rows{"ffff"});
+    // A second exclusion after the removal must clip again (a button erases its corners this
+    // way before its gradient ring excludes the face).
+    canvas.ExcludeClipRect({1, 0, 3, 1});
+    canvas.Brush.Color = clWindow;
+    canvas.FillRect({0, 0, 4, 1});
+    EXPECT_EQ(Picture(image, {{clBtnFace, 'f'}, {clWindow, 'w'}}), Rows{"wffw"});
 }

@@ -120,9 +120,7 @@ TEST(KtDialogButtons, DividerFacesTheDialog) {
     EXPECT_EQ(bar.Button(TKtDialogButtons::biCancel)->NumGlyphs(), 2);
     bar.SetShowDivider(true);
     const auto grooveAt = [&bar](int x, int y) {
-        QImage image = SentinelImage(bar.width(), bar.height());
-        bar.render(&image);
-        return PixelAt(image, x, y) == ColorToRGB(clBtnShadow);
+        return PixelAt(Rendered(bar), x, y) == ColorToRGB(clBtnShadow);
     };
     EXPECT_TRUE(grooveAt(20, 0));
     EXPECT_FALSE(grooveAt(20, 34));

@@ -135,9 +135,15 @@ TEST(KtFrameController, EitherSideMayGoFirst) {
     client->SetFrameController(nullptr); // its controller is gone: nothing to unlink from
     client.reset();
 
+    // A client that goes first unlinks itself; the controller goes on with the rest.
     TKtFrameController other;
-    Client linked;
-    linked.SetFrameController(&other);
+    Client staying;
+    auto leaving = std::make_unique<Client>();
+    leaving->SetFrameController(&other);
+    staying.SetFrameController(&other);
+    leaving.reset();
+    other.SetFrameStyle(fsGroove);
+    EXPECT_EQ(staying.style, fsGroove);
 }
 
 TEST(KtFrameController, OldDesignPropertiesAreMappedOrDropped) {

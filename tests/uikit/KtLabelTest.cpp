@@ -16,21 +16,7 @@ QFont PixelFont(int pixels) {
     return font;
 }
 
-// How many pixels of the image have the colour.
-int Count(const QImage& image, TColor color) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += PixelAt(image, x, y) == ColorToRGB(color);
-    return n;
-}
-
-QImage Rendered(QWidget& widget) {
-    QImage image = SentinelImage(widget.width(), widget.height());
-    widget.render(&image);
-    return image;
-}
-
+// Counts its paints.
 struct PaintCounter : TKtLabel {
     int paints = 0;
     void paintEvent(QPaintEvent* event) override {

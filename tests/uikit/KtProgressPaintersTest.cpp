@@ -56,11 +56,7 @@ TEST(KtPercentBar, TextShowsInTheBackColourOverTheFill) {
     const QImage image = Bar(60, 20, [](TCanvas& c, const TRect& r) {
         DrawPercentBar(c, r, orHorizontal, clNavy, clYellow, 100, true, false);
     });
-    int text = 0;
-    for (int y = 1; y <= 20; ++y)
-        for (int x = 1; x <= 60; ++x)
-            text += PixelAt(image, x, y) == clYellow;
-    EXPECT_GT(text, 5);
+    EXPECT_GT(Count(image, clYellow), 5);
 }
 
 TEST(KtLEDBar, SegmentsArePixelExact) {

@@ -1,12 +1,12 @@
 #include "uikit/KtSplitter.h"
 
 #include "KitImage.h"
+#include "KitMouse.h"
 #include "uikit/KtSizingLine.h"
 #include "uikit/KtSplitterBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <climits>
 #include <gtest/gtest.h>
@@ -15,24 +15,6 @@ namespace {
 
 QRect Geometry(const TKtPaneData* data) {
     return data->Pane()->geometry();
-}
-
-// Mouse events go through the application, which hands an ignored one on to the parent.
-void Mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void Press(QWidget* widget, QPoint at) {
-    Mouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-}
-
-void Drag(QWidget* widget, QPoint at) {
-    Mouse(widget, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
-}
-
-void Release(QWidget* widget, QPoint at) {
-    Mouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 
 void Escape(QWidget* widget) {
@@ -244,10 +226,10 @@ TEST(KtSplitter, LiveDragCursorAndALockedBar) {
     Escape(&splitter);
     EXPECT_EQ(splitter.Position(), 650) << "the panes stay where the drag left them";
 
-    Mouse(&splitter, QEvent::MouseMove, {100, 652}, Qt::NoButton, Qt::NoButton);
+    Hover(&splitter, {100, 652});
     EXPECT_EQ(splitter.cursor().shape(), Qt::SplitVCursor);
     splitter.SetLockBar(true);
-    Mouse(&splitter, QEvent::MouseMove, {100, 653}, Qt::NoButton, Qt::NoButton);
+    Hover(&splitter, {100, 653});
     EXPECT_EQ(splitter.cursor().shape(), Qt::ArrowCursor);
     Press(&splitter, {100, 652});
     EXPECT_FALSE(splitter.Dragging());
@@ -262,7 +244,7 @@ TEST(KtSplitter, ALostReleaseEndsTheDragAsEscDoes) {
     // The button came up over a popup: the next move has no button.
     Press(&splitter, {100, 622});
     Drag(&splitter, {100, 650});
-    Mouse(&splitter, QEvent::MouseMove, {100, 660}, Qt::NoButton, Qt::NoButton);
+    Hover(&splitter, {100, 660});
     EXPECT_FALSE(splitter.Dragging());
     EXPECT_EQ(splitter.Position(), 620);
 
