@@ -1,6 +1,6 @@
 #include "app/fAbout.h"
 
-#include "app/CenterOnOwner.h"
+#include "platform/CenterOnOwner.h"
 #include "uikit/KtCanvas.h"
 #include "uikit/KtGradient.h"
 #include "uikit/KtURLLabel.h"

@@ -1,6 +1,6 @@
 #include "app/fErrors.h"
 
-#include "app/CenterOnOwner.h"
+#include "platform/CenterOnOwner.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/fProgress.h"
 
-#include "app/CenterOnOwner.h"
+#include "platform/CenterOnOwner.h"
 
 #include <QProgressBar>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "app/fWaiting.h"
 
-#include "app/CenterOnOwner.h"
+#include "platform/CenterOnOwner.h"
 
 #include <QLabel>
 

@@ -1,11 +1,11 @@
 #include "firmware/fUpdateIns.h"
 
-#include "app/CenterOnOwner.h"
 #include "app/DesignedControls.h"
 #include "app/StatusBar.h"
 #include "app/fMain.h"
 #include "firmware/EmbeddedFirmware.h"
 #include "firmware/UpdateThread.h"
+#include "platform/CenterOnOwner.h"
 #include "platform/Clock.h"
 #include "uikit/KtPanel.h"
 #include "uikit/KtProgressBar.h"

@@ -3,6 +3,7 @@
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
 #include "link/ModemWorker.h"
+#include "platform/CenterOnOwner.h"
 #include "platform/Clock.h"
 #include "platform/DialogService.h"
 #include "platform/ExceptionGuard.h"
@@ -70,6 +71,7 @@ TFormDial::TFormDial(QWidget* owner, const QString& phone, TModemWorker* worker,
 
     connect(bReDial, &QPushButton::clicked, this, Guarded([this] { bReDialClick(); }));
     connect(btnStop, &QPushButton::clicked, this, Guarded([this] { btnStopClick(); }));
+    CenterOnOwner(*this);
 }
 
 bool TFormDial::Execute(QWidget* owner, const QString& phone, TModemWorker& worker, TLogWriter& log) {

@@ -6,14 +6,13 @@
 #include "base/Color.h"
 #include "device/MsgFile.h"
 #include "platform/IniFile.h"
+#include "support/KeyInput.h"
 #include "support/TestFiles.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -76,16 +75,6 @@ const QByteArray kDefaults =
     "cbResponce2=0\r\ncbRes2=-1\r\netPartRes2=0\r\netLoopRes2=0\r\n"
     "cbRecovery2=0\r\ncbRec2=-1\r\netPartRec2=0\r\netLoopRec2=0\r\n\r\n"
     "[FormEnNumber]\r\nCheckBox1=0\r\netN1=\r\netN2=\r\netN3=\r\netN4=\r\netN5=\r\n\r\n";
-
-// Each character as one key going down and up, as a keyboard of any layout sends it.
-void Type(QLineEdit* edit, const QString& text) {
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &release);
-    }
-}
 
 } // namespace
 
@@ -202,7 +191,7 @@ TEST_F(PagesTest, KeyFiltersOfTheEdits) {
     };
     for (const auto& [edit, typed, kept] : cases) {
         edit->clear();
-        Type(edit, typed);
+        TypeText(edit, typed);
         EXPECT_EQ(edit->text(), kept) << edit->objectName().toStdString();
     }
 }

@@ -1,5 +1,6 @@
 #include "app/InputController.h"
 #include "app/EditKeyFilter.h"
+#include "support/KeyInput.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,13 +20,6 @@ QByteArray Range(char first, char last) {
     for (int c = uchar(first); c <= uchar(last); ++c)
         out += char(c);
     return out;
-}
-
-void SendKey(QWidget* target, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
 }
 
 void Commit(QLineEdit& edit, const QString& text) {

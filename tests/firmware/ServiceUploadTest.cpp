@@ -37,9 +37,7 @@ protected:
 // A small file: only the rows read are sent, a short last record and the rows after it padded
 // with "FF"; every frame is logged; the user interface is locked only while the upload runs.
 TEST_F(ServiceUploadTest, SendsTheRowsReadFromTheMenu) {
-    QueueConnect();
-    main->ConnectAndOfferUpdate();
-    ASSERT_TRUE(AppController->IsConnected());
+    ASSERT_NO_FATAL_FAILURE(Connect());
     QStringList lines;
     for (int r = 0; r < 5; ++r)
         lines.append(HexRecord(0, r * 16, ImageRow(r)));
@@ -66,8 +64,7 @@ TEST_F(ServiceUploadTest, SendsTheRowsReadFromTheMenu) {
 // A file read only up to a bad record: the viewer says so, and nothing is sent unless the user
 // agrees. Without a connection the viewer's OK sends nothing either.
 TEST_F(ServiceUploadTest, PartialFileNeedsConsent) {
-    QueueConnect();
-    main->ConnectAndOfferUpdate();
+    ASSERT_NO_FATAL_FAILURE(Connect());
     QString bad = HexRecord(0, 0x10, ImageRow(1));
     bad.replace(bad.size() - 2, 2, QStringLiteral("00"));
     const QString path = WriteHexFile(folder.filePath(QStringLiteral("bad.hex")),

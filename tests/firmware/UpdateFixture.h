@@ -78,12 +78,17 @@ protected:
         return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     }
 
-    // Connects with an image on board: the window offers the update.
-    void ConnectWithOffer(int rows) {
-        formUpdateIns->LoadFirmwareText(Firmware(rows));
+    // Connects the way the program starts, offering the update when there is one.
+    void Connect() {
         QueueConnect();
         main->ConnectAndOfferUpdate();
         ASSERT_TRUE(AppController->IsConnected());
+    }
+
+    // Connects with an image on board: the window offers the update.
+    void ConnectWithOffer(int rows) {
+        formUpdateIns->LoadFirmwareText(Firmware(rows));
+        ASSERT_NO_FATAL_FAILURE(Connect());
         ASSERT_TRUE(formUpdateIns->isVisible());
     }
 

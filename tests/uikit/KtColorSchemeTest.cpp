@@ -59,6 +59,16 @@ TEST_F(ThemedDesktop, PlainColoursUnlessTheOfficeStyleIsThemed) {
     const std::vector<TColor> plain = GradientColors(gcsSystem);
     EXPECT_EQ(plain[0], clWindow) << "panels start from the desktop's window colour";
     EXPECT_EQ(plain[4], clWindow) << "so do group boxes in their middle";
+    // and shade into darker tones of the button face downwards.
+    const auto luminance = [](TColor c) {
+        std::uint8_t h, s, l;
+        ColorToHLS(c, h, s, l);
+        return l;
+    };
+    EXPECT_LT(luminance(plain[1]), luminance(clBtnFace));
+    EXPECT_LT(luminance(plain[5]), luminance(plain[3])) << "group box";
+    EXPECT_LT(luminance(plain[7]), luminance(plain[6])) << "group bar";
+    EXPECT_GT(luminance(plain[2]), luminance(clBtnShadow)) << "the frame is a lightened shadow";
     for (bool themed : {false, true}) {
         SetThemesActive(themed);
         for (std::uint8_t scheme : {0, 1, 2}) {

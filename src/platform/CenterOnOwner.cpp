@@ -1,4 +1,4 @@
-#include "app/CenterOnOwner.h"
+#include "platform/CenterOnOwner.h"
 
 #include <QGuiApplication>
 #include <QScreen>
