@@ -9,13 +9,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-// A fault that leaves a command without any answer.
-inline FakeFault Silent() {
-    FakeFault fault;
-    fault.silent = true;
-    return fault;
-}
-
 // The panel object over the real direct-cable transport, talking through a pseudo-terminal
 // to the fake panel, with a log that records lines and colours.
 class PanelFixture : public ::testing::Test {
