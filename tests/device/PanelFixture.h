@@ -9,6 +9,18 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+// The direct-cable transport, noting when each frame left on the caller's own thread (the fake
+// panel's thread may note a frame late on a busy machine).
+class TimedLink : public TComPortWorker {
+public:
+    TimedLink() : TComPortWorker(true, true) {}
+    bool Send(const QString& text) override {
+        sendTimes.append(Clock::NowMs());
+        return TComPortWorker::Send(text);
+    }
+    QList<qint64> sendTimes;
+};
+
 // The panel object over the real direct-cable transport, talking through a pseudo-terminal
 // to the fake panel, with a log that records lines and colours.
 class PanelFixture : public ::testing::Test {
@@ -24,7 +36,7 @@ protected:
     }
 
     FakeStoringPanel panel;
-    TComPortWorker link{true, true};
+    TimedLink link;
     RecordingLog log;
     TDevZelvan9TK4 device{&link, &log};
 };

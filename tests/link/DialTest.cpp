@@ -112,8 +112,8 @@ TEST_F(DialFixture, BusyIsShownAndHungUpAndTheDialogStaysUsable) {
         EXPECT_FALSE(worker.Connected);
         EXPECT_TRUE(worker.IsOpen());
         EXPECT_EQ(log.Texts().mid(log.lines.size() - 3), (QStringList{"ATD 5551234", "+++", "ATH"}));
-        ASSERT_TRUE(modem.WaitForCommands(7, 1000));
-        EXPECT_EQ(modem.Commands().mid(5), (QList<QByteArray>{"+++", "ATH"}));
+        ASSERT_TRUE(modem.WaitForCountOf("ATH", 1, 1000));
+        EXPECT_EQ(modem.Commands().last(2), (QList<QByteArray>{"+++", "ATH"}));
 
         modem.SetDialResult("NO CARRIER");
         modem.SetReply("+++", "\r\nNO CARRIER\r\n");
@@ -160,9 +160,10 @@ TEST_F(DialFixture, CancelAndCloseWhileWaitingForTheNetwork) {
     EXPECT_TRUE(portOpenAtHangUp);
     EXPECT_FALSE(worker.IsOpen()); // closed without a call: the port is given up
     EXPECT_FALSE(worker.StopFlag);
-    const int sent = 2 * (3 + 2) + modem.CountOf("AT+CREG?");
-    ASSERT_TRUE(modem.WaitForCommands(sent, 1000));
-    EXPECT_EQ(modem.Commands().mid(sent - 2), (QList<QByteArray>{"+++", "ATH"}));
+    // Nobody waits for the last hang-up to arrive; a command the shortened waits gave up on
+    // on a busy machine is sent again, so the count of all commands is not known.
+    ASSERT_TRUE(modem.WaitForCountOf("ATH", 2, 1000));
+    EXPECT_EQ(modem.Commands().last(2), (QList<QByteArray>{"+++", "ATH"}));
     EXPECT_EQ(modem.CountOf("+++"), 2);
     EXPECT_EQ(modem.CountOf("ATH"), 2);
     EXPECT_EQ(modem.CountOf("ATD 5551234"), 0);

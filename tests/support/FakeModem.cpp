@@ -81,6 +81,12 @@ bool FakeModem::WaitForCommands(int count, int timeoutMs) const {
     return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return commands_.size() >= count; });
 }
 
+bool FakeModem::WaitForCountOf(const QByteArray& command, int count, int timeoutMs) const {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                             [&] { return commands_.count(command) >= count; });
+}
+
 void FakeModem::OnBytes(const QByteArray& bytes) {
     QByteArray rest = bytes;
     if (inCall_) {

@@ -39,6 +39,8 @@ public:
     QList<QByteArray> Commands() const;
     int CountOf(const QByteArray& command) const;
     bool WaitForCommands(int count, int timeoutMs) const;
+    // Waits until this command has come count times.
+    bool WaitForCountOf(const QByteArray& command, int count, int timeoutMs) const;
     bool InCall() const { return inCall_; }
 
 protected:

@@ -1,6 +1,5 @@
 #include "support/FakeStoringPanel.h"
 
-#include "platform/Clock.h"
 
 namespace {
 
@@ -90,11 +89,6 @@ void FakeStoringPanel::SilenceNext(const QByteArray& command, int count) {
     silences_[command] = count;
 }
 
-QList<qint64> FakeStoringPanel::FrameTimes() const {
-    std::lock_guard lock(mutex_);
-    return frameTimes_;
-}
-
 void FakeStoringPanel::StorePart(const QByteArray& readCommand, char separator, int part,
                                  const QByteArray& value) {
     QList<QByteArray> parts = values_.value(readCommand).split(separator);
@@ -122,7 +116,6 @@ void FakeStoringPanel::Store(const QByteArray& name, const QByteArray& value) {
 }
 
 std::optional<QByteArray> FakeStoringPanel::Respond(const QByteArray& command) {
-    frameTimes_.append(Clock::NowMs());
     if (int& silent = silences_[command]; silent > 0) {
         --silent;
         return std::nullopt;

@@ -25,8 +25,6 @@ public:
     QByteArray Value(const QByteArray& readCommand) const;
     // The next count frames of this command get no answer at all.
     void SilenceNext(const QByteArray& command, int count);
-    // The monotonic time in ms at which each frame arrived, in the order of Frames().
-    QList<qint64> FrameTimes() const;
 
     static QByteArray EmptyHistoryRecord() { return "FFFFFFFF FFFFFFFF FFFF FFFFFFFFFFFFFFFF"; }
 
@@ -39,5 +37,4 @@ private:
 
     QMap<QByteArray, QByteArray> values_;
     QMap<QByteArray, int> silences_;
-    QList<qint64> frameTimes_;
 };
