@@ -229,9 +229,7 @@ TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
     EXPECT_EQ(Commands(), kOff);
 
     // The panel does not answer: the goodbye is tried, everything freed, nothing shown.
-    FakeFault silent;
-    silent.silent = true;
-    panel.SetFault("v", silent);
+    panel.SetFault("v", Silent());
     QueueConnect(panel.PortPath());
     main->tbConnectClick();
     EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"sp", "v", "v", "v", "rb", "st"}));
@@ -295,8 +293,7 @@ TEST_F(ModemConnectionTest, DialledLinkIsCheckedEveryTickAndHungUpAtTheEnd) {
 TEST_F(ModemConnectionTest, ALostCallIsClosedAndHungUp) {
     Start();
     // Like a real modem back in command mode, it does not answer panel commands.
-    FakeFault silent;
-    silent.silent = true;
+    const FakeFault silent = Silent();
     for (const char* command : {"+rb", "+st"})
         modem.SetFault(command, silent);
     // A dialog closed with OK but without a call is no connection.

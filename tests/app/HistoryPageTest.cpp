@@ -248,9 +248,7 @@ TEST_F(HistoryPageTest, OnlyYesOkYesErasesAndOnlyAnErasedHistoryLeavesThePage) {
 
     // The panel does not answer the erase.
     Clock::SetScaleForTests(0.01);
-    FakeFault silent;
-    silent.silent = true;
-    panel.SetFault("FH", silent);
+    panel.SetFault("FH", Silent());
     EXPECT_TRUE(Erase({mrYes, mrOk, mrYes}));
     EXPECT_EQ(dialogs->messages.at(0).text, QStringLiteral("Вы уверены, что хотите стереть историю?"));
     EXPECT_EQ(dialogs->messages.at(0).buttons, TMsgDlgButtons(mbYes | mbNo | mbCancel));

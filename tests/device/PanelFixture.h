@@ -9,13 +9,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-// A fault that leaves a command without any answer.
-inline FakeFault Silent() {
-    FakeFault fault;
-    fault.silent = true;
-    return fault;
-}
-
 // The direct-cable transport, noting when each frame left on the caller's own thread (the fake
 // panel's thread may note a frame late on a busy machine).
 class TimedLink : public TComPortWorker {

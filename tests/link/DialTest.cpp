@@ -176,9 +176,7 @@ TEST_F(DialFixture, CancelAndCloseWhileWaitingForTheNetwork) {
 
 TEST_F(DialFixture, UnansweredInitialisationIsReportedAndHungUp) {
     Clock::SetScaleForTests(0.002);
-    FakeFault silent;
-    silent.silent = true;
-    modem.SetFault("AT", silent);
+    modem.SetFault("AT", Silent());
     const bool up = Execute([&](TFormDial& d) {
         d.bReDial->click();
         EXPECT_TRUE(d.isVisible());

@@ -26,8 +26,7 @@ TEST_F(ModemFixture, RegisteredOnlyInTheHomeNetworkOrRoaming) {
 
 TEST_F(ModemFixture, UnansweredCommandsAreTriedAndTimedOutAsGiven) {
     Clock::SetScaleForTests(0.005);
-    FakeFault silent;
-    silent.silent = true;
+    const FakeFault silent = Silent();
     modem.SetFault("ATZ", silent);
     modem.SetFault("AT", silent);
     modem.SetDialResult({});

@@ -9,13 +9,20 @@
 
 // How a fake peer delivers one reply. The defaults send it at once, whole and as given.
 struct FakeFault {
-    bool silent = false;   // send nothing
-    int delayMs = 0;       // wait this long before the first byte
-    QList<int> splitAt;    // byte offsets of the reply where it pauses ...
-    int gapMs = 0;         // ... for this long
+    bool silent = false;    // send nothing
+    int delayMs = 0;        // wait this long before the first byte
+    QList<int> splitAt;     // byte offsets of the reply where it pauses ...
+    int gapMs = 0;          // ... for this long
     bool lowerCase = false; // Latin letters of the reply in lower case
-    QByteArray junk;       // bytes sent before the reply
+    QByteArray junk;        // bytes sent before the reply
 };
+
+// A fault that leaves a command without any answer.
+inline FakeFault Silent() {
+    FakeFault fault;
+    fault.silent = true;
+    return fault;
+}
 
 // The far end of a pseudo-terminal, for tests of the real serial code: the code under test
 // opens PortPath() as its serial port; the fake reads on its own thread and hands every chunk
