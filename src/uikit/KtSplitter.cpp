@@ -548,8 +548,7 @@ void TKtSplitter::UpdateCursor(QPoint at) {
         unsetCursor();
         return;
     }
-    // The platform's split shapes, also over the hot spot.
-    setCursor(orientation_ == orHorizontal ? Qt::SplitHCursor : Qt::SplitVCursor);
+    setCursor(cursors_.Cursor(orientation_, hotSpotVisible_ && Inside(hotSpotRect_, at)));
 }
 
 void TKtSplitter::TrackHotSpot(QPoint cursor, bool mouseLeft) {

@@ -2,6 +2,7 @@
 
 #include "uikit/KtPanel.h"
 #include "uikit/KtSplitterBar.h"
+#include "uikit/KtSplitterCursors.h"
 #include "uikit/KtSplitterPane.h"
 
 #include <functional>
@@ -214,4 +215,5 @@ private:
     int fixedPaneSize_ = 0;
     bool resizing_ = false;
     TKtSizingLine* sizingLine_ = nullptr;
+    const TKtSplitterCursors cursors_;
 };

@@ -227,7 +227,10 @@ TEST(KtSplitter, LiveDragCursorAndALockedBar) {
     EXPECT_EQ(splitter.Position(), 650) << "the panes stay where the drag left them";
 
     Hover(&splitter, {100, 652});
-    EXPECT_EQ(splitter.cursor().shape(), Qt::SplitVCursor);
+    const QImage barCursor = splitter.cursor().bitmap().toImage();
+    EXPECT_FALSE(barCursor.isNull());
+    Hover(&splitter, {400, 652});
+    EXPECT_NE(splitter.cursor().bitmap().toImage(), barCursor) << "the hot spot's cursor has its mark";
     splitter.SetLockBar(true);
     Hover(&splitter, {100, 653});
     EXPECT_EQ(splitter.cursor().shape(), Qt::ArrowCursor);
