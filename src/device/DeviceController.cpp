@@ -183,14 +183,16 @@ void TDeviceController::InitProgress(int count) {
 // The message handling here is what keeps the "Отмена" button (and the history page's "Finish")
 // live while a transfer runs in the caller's stack.
 void TDeviceController::StepProgress() {
-    QCoreApplication::processEvents();
+    CheckCancel();
     if (!Progress) return;
-    if (!Progress->CancelPressed) {
-        Progress->show();
-        Progress->StepIt();
-        QCoreApplication::processEvents();
-        if (!Progress || !Progress->CancelPressed) return;
-    }
+    Progress->show();
+    Progress->StepIt();
+    CheckCancel();
+}
+
+void TDeviceController::CheckCancel() {
+    QCoreApplication::processEvents();
+    if (!Progress || !Progress->CancelPressed) return;
     Progress->hide();
     throw TStopException(QStringLiteral("Отмена"));
 }

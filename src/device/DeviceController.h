@@ -99,6 +99,9 @@ public:
     // advances the progress window; throws TStopException "Отмена" (and hides the window) once
     // its "Отмена" button was pressed. Without a progress window it only handles the messages.
     void StepProgress();
+    // The same without a step: handles pending window messages; throws TStopException once
+    // "Отмена" was pressed.
+    void CheckCancel();
     void LogReading(const QString& label);
     void LogWriting(const QString& label);
     void AddReadError(const QString& label);
@@ -164,8 +167,6 @@ private:
     // Up to three tries at one record; true with a record of exactly 39 characters.
     bool FetchHistoryRecord(quint16 index, QString& record);
     void Paging(TFormHistory& page, quint8 mode, quint16 first);
-    // Handles pending window messages; throws TStopException once "Отмена" was pressed.
-    void CheckCancel();
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);

@@ -7,11 +7,8 @@
 #include "app/HistoryTextFile.h"
 #include "app/StringGrid.h"
 #include "app/fHistory.h"
-#include "app/fProgress.h"
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -23,13 +20,6 @@ constexpr int kPage = TFormHistory::EventRows;
 const QString kUnwrittenTail = QStringLiteral("FFFF FFFFFFFFFFFFFFFF");
 
 } // namespace
-
-void TDeviceController::CheckCancel() {
-    QCoreApplication::processEvents();
-    if (!Progress || !Progress->CancelPressed) return;
-    Progress->hide();
-    throw TStopException(QStringLiteral("Отмена"));
-}
 
 void TDeviceController::ReadHistory(TFormHistory& page) {
     TPollPause pause(Host);

@@ -2,7 +2,7 @@
 
 #include "base/Rounding.h"
 #include "uikit/KtBitBtn.h"
-#include "uikit/KtCommonBitmaps.h"
+#include "uikit/KtButtonKinds.h"
 #include "uikit/KtFrames.h"
 #include "uikit/KtScaling.h"
 
@@ -13,7 +13,8 @@ namespace {
 
 constexpr TKtDialogButtons::TButtonIndex kAll[] = {TKtDialogButtons::biOk, TKtDialogButtons::biCancel,
                                                    TKtDialogButtons::biHelp};
-const char* const kGlyphs[] = {"KTCOMMON_OK", "KTCOMMON_CANCEL", "KTCOMMON_HELP"};
+// The kind of each button, in the order of kAll.
+constexpr TBitBtnKind kKinds[] = {bkOK, bkCancel, bkHelp};
 
 } // namespace
 
@@ -25,13 +26,12 @@ TKtDialogButtons::TKtDialogButtons(QWidget* parent) : TKtCustomPanel(parent) {
 }
 
 void TKtDialogButtons::CreateButtons() {
-    const TBitBtnKind kinds[] = {bkOK, bkCancel, bkHelp};
     for (TButtonIndex index : kAll) {
         widths_[index - 1] = defaultButtonWidth_;
         auto* button = new TKtBitBtn(this);
         buttons_[index - 1] = button;
         button->resize(widths_[index - 1], buttonHeight_);
-        button->SetCaption(ButtonKindCaptions(kinds[index - 1]));
+        button->SetCaption(ButtonKindCaptions(kKinds[index - 1]));
         connect(button, &TKtCustomButton::OnClick, this, [this, index] { ButtonClicked(index); });
     }
     Button(biOk)->SetModalResult(1);
@@ -196,7 +196,7 @@ void TKtDialogButtons::SetShowGlyphs(bool value) {
     if (value == showGlyphs_) return;
     showGlyphs_ = value;
     for (TButtonIndex index : kAll)
-        Button(index)->SetGlyph(value ? LoadKtCommonBitmap(QLatin1String(kGlyphs[index - 1])) : QImage());
+        Button(index)->SetGlyph(value ? KindGlyph(kKinds[index - 1]) : QImage());
     update();
 }
 
