@@ -106,13 +106,6 @@ TformATests::TformATests(QWidget* owner) : TformIncl(owner) {
     connect(zadav, &QLineEdit::textChanged, this, Guarded([this] { NormaliseDelay(); }));
 }
 
-QLabel* TformATests::AddLabel(QWidget* parent, const QString& caption, int x, int y) {
-    QLabel* label = Controls().AddLabel(parent, QStringLiteral("Label%1").arg(++labels_), caption);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 // A drop-down list of the numbers 0 to last; item index = number, default item 0.
 QComboBox* TformATests::AddNumberList(QWidget* parent, const QString& name, int last, int x, int y) {
     QComboBox* combo = Controls().AddComboBox(parent, name, QStringLiteral("0"));

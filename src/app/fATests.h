@@ -51,9 +51,6 @@ public:
     QComboBox* cbH4;
 
 private:
-    QLabel* AddLabel(QWidget* parent, const QString& caption, int x, int y);
     QComboBox* AddNumberList(QWidget* parent, const QString& name, int last, int x, int y);
     void NormaliseDelay();
-
-    int labels_ = 0; // the labels are numbered in design order
 };

@@ -2,6 +2,8 @@
 
 #include "platform/IniFile.h"
 
+#include <QLabel>
+
 TformIncl::TformIncl(QWidget* owner) : QWidget(owner) {
     setObjectName(QStringLiteral("formIncl"));
     setWindowTitle(QStringLiteral("FormIncl"));
@@ -25,4 +27,11 @@ void TformIncl::SaveToIni(TMemIniFile& ini) {
 
 void TformIncl::SetDefaults() {
     SetControlDefaults(controls_);
+}
+
+QLabel* TformIncl::AddLabel(QWidget* parent, const QString& caption, int x, int y) {
+    QLabel* label = controls_.AddLabel(parent, QStringLiteral("Label%1").arg(++labels_), caption);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
 }

@@ -34,6 +34,11 @@ public:
         return controls_.FindWidget<W>(name);
     }
 
+protected:
+    // A caption label at (x, y), sized to its text and named "Label" + its number in design order.
+    QLabel* AddLabel(QWidget* parent, const QString& caption, int x, int y);
+
 private:
     TDesignedControls controls_{this};
+    int labels_ = 0;
 };

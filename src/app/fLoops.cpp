@@ -108,13 +108,6 @@ TFormLoops::TSection TFormLoops::AddSection(QGroupBox* group, const QString& hea
     return s;
 }
 
-QLabel* TFormLoops::AddLabel(QWidget* parent, const QString& caption, int x, int y) {
-    QLabel* label = Controls().AddLabel(parent, QStringLiteral("Label%1").arg(++labels_), caption);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 void TFormLoops::Clear() {
     TformIncl::Clear();
     pStLoop1->clear();

@@ -64,7 +64,4 @@ private:
     // edits, named prefix + loop number each ("cbResponce1", "cbRes1", "etPartRes1", "etLoopRes1").
     TSection AddSection(QGroupBox* group, const QString& heading, const QString& switchName,
                         const QString& kind, int loop, const QString& codeHint, int y);
-    QLabel* AddLabel(QWidget* parent, const QString& caption, int x, int y);
-
-    int labels_ = 0; // the labels are numbered in design order
 };
