@@ -8,8 +8,8 @@
 // call, and after "CONNECT" the panel protocol over that call. Every text received is watched
 // for the modem's failure answers ("BUSY", "NO CARRIER", ...), which end the link with a
 // TModemException, and for "ERROR", which ends the current receive (the fourth in a row
-// raises). Each counts only as a line of its own, the way a modem sends its result codes. RTS is not keyed
-// per send: the modem wants it up for the whole call.
+// raises). Each counts only as a line of its own, the way a modem sends its result codes.
+// RTS is not keyed per send: the modem wants it up for the whole call.
 //
 // Waits poll every 20 ms with Delay, which on the user-interface thread handles window
 // messages, so the dialling dialog's "Отмена" stays live while an AT command waits.

@@ -6,6 +6,7 @@
 #include "platform/SerialBackend.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <algorithm>
 #include <array>
 
@@ -246,11 +247,7 @@ int TCustomComm::LockState() const {
 void TCustomComm::CallBusy(const std::function<void()>& handler, int flag) {
     if (!handler) return;
     busy_ |= flag;
-    struct Clear {
-        int& busy;
-        int flag;
-        ~Clear() { busy &= ~flag; }
-    } clear{busy_, flag};
+    const auto clear = qScopeGuard([this, flag] { busy_ &= ~flag; });
     handler();
 }
 

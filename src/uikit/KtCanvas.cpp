@@ -125,10 +125,6 @@ void TCanvas::Draw(int x, int y, const QImage& image) {
     painter_->drawImage(QPoint(x, y), image);
 }
 
-void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
-    painter_->drawImage(r.ToQRect(), image);
-}
-
 void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
     painter_->save();
     painter_->setClipRect(clip.ToQRect(), Qt::IntersectClip);

@@ -93,8 +93,6 @@ public:
     void Polygon(const QPolygon& points);
 
     void Draw(int x, int y, const QImage& image);
-    // The image scaled to the rectangle, pixel for pixel (no smoothing).
-    void StretchDraw(const TRect& r, const QImage& image);
 
     // A text at (x, y) by TextAlign and TextVAlign and turned by FontEscapement around that
     // point, clipped to Clip; with a solid brush Clip is filled first.

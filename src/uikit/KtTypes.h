@@ -14,11 +14,6 @@ public:
         for (TSide side : sides)
             bits_ |= Bit(side);
     }
-    static constexpr TSides FromBits(unsigned bits) {
-        TSides s;
-        s.bits_ = bits & 15u;
-        return s;
-    }
     constexpr unsigned Bits() const { return bits_; }
     constexpr bool Contains(TSide side) const { return (bits_ & Bit(side)) != 0; }
     constexpr bool operator==(const TSides&) const = default;

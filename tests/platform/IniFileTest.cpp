@@ -11,8 +11,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-namespace {} // namespace
-
 TEST(IniFile, ReadingRules) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.ini");

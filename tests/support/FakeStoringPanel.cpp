@@ -1,6 +1,5 @@
 #include "support/FakeStoringPanel.h"
 
-
 namespace {
 
 bool IsDigits(const QByteArray& text) {
