@@ -76,8 +76,6 @@ public:
     // first history read of a connection they read nothing.
     void HistoryBack(TFormHistory& page);
     void HistoryForward(TFormHistory& page);
-    // Records first .. last-1 (16-bit, crossing the end of the ring), the oldest in grid row 32.
-    bool ReadHistoryRange(TFormHistory& page, quint16 first, quint16 last);
     // Every record from the newest down to index 0 into "История.txt" in the current folder,
     // two lines each, until the history page's "Finish" clears HistoryRun. Throws EBaseError
     // when the file cannot be written; the lines gathered so far are written all the same.
@@ -164,6 +162,9 @@ private:
     void ReadLoops(TFormLoops& page);
     void WriteLoops(TFormLoops& page);
     void ReadHistory(TFormHistory& page);
+    // Records first .. last-1 (16-bit, crossing the end of the ring), the oldest in grid row 32;
+    // true whenever it returns.
+    bool ReadHistoryRange(TFormHistory& page, quint16 first, quint16 last);
     // Up to three tries at one record; true with a record of exactly 39 characters.
     bool FetchHistoryRecord(quint16 index, QString& record);
     void Paging(TFormHistory& page, quint8 mode, quint16 first);
