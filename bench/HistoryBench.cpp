@@ -66,9 +66,10 @@ int main(int argc, char** argv) {
     const QString text = folder.filePath(QStringLiteral("История.txt"));
     const double textMs = Ms([&] {
         THistoryTextFile file(text, names);
-        for (int i = 0; i < kRecords; ++i)
-            file.Add(kRecords - 1 - i, page.HistoryRecords.at(i));
-        file.Write();
+        bool written = file.Open();
+        for (int i = 0; written && i < kRecords; ++i)
+            written = file.Add(kRecords - 1 - i, page.HistoryRecords.at(i));
+        if (!written) std::printf("%s\n", qPrintable(file.Failure()));
     });
     std::printf("%d cached records to История.txt: %.1f ms (%lld bytes)\n", kRecords, textMs,
                 static_cast<long long>(QFileInfo(text).size()));

@@ -118,8 +118,8 @@ void TFormAppMainController::SetConnected(bool connected) {
 
 void TFormAppMainController::CloseConnection() {
     if (!ActiveDevice) return;
-    // After the port went away the goodbye could only fail.
-    ActiveDevice->NoGoodbye = BrokenLinkFlag;
+    // After the port went away or the call dropped the goodbye could only fail.
+    ActiveDevice->NoGoodbye = BrokenLinkFlag || LinkLost();
     ActiveDevice.reset();
 }
 

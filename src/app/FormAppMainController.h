@@ -54,6 +54,10 @@ protected:
     TFormAppMainController(TFormAppMain* mainForm, QWidget* pane, QTreeWidget* tree);
 
     void AddFailure(const QString& text) override;
+    // The far end of the link is known gone (a dropped call): a disconnect then sends no
+    // goodbye, whose unanswered tries would only hold the window. A link without a call of its
+    // own never is.
+    virtual bool LinkLost() const { return false; }
 
     // Enables or disables a command (a tool button's or menu item's action, or a page's
     // button). While the user interface is locked a command the lock holds disabled only gets

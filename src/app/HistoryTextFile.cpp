@@ -1,28 +1,24 @@
 #include "app/HistoryTextFile.h"
 
 #include "base/Cp1251.h"
-#include "base/Exceptions.h"
-#include "platform/SafeFile.h"
 
-namespace {
-
-void WriteText(const QString& fileName, const QString& text) {
-    QString reason;
-    if (!WriteFileSafely(fileName, toCp1251(text), &reason))
-        throw EBaseError(QStringLiteral("Не удалось сохранить файл \"%1\". %2").arg(fileName, reason));
-}
-
-} // namespace
+#include <QFileInfo>
 
 THistoryTextFile::THistoryTextFile(const QString& fileName, const TWayChannelNames& wayNames)
-    : fileName_(fileName), wayNames_(wayNames) {
-    WriteText(fileName_, QString());
+    : file_(fileName), wayNames_(wayNames) {}
+
+bool THistoryTextFile::Open() {
+    return file_.open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
-void THistoryTextFile::Add(int index, const QString& record) {
-    AppendHistoryFileLines(text_, index, record, wayNames_);
+bool THistoryTextFile::Add(int index, const QString& record) {
+    QString lines;
+    AppendHistoryFileLines(lines, index, record, wayNames_);
+    const QByteArray bytes = toCp1251(lines);
+    return file_.write(bytes) == bytes.size() && file_.flush();
 }
 
-void THistoryTextFile::Write() const {
-    WriteText(fileName_, text_);
+QString THistoryTextFile::Failure() const {
+    return QStringLiteral("Не удалось сохранить файл \"%1\". %2")
+        .arg(QFileInfo(file_.fileName()).absoluteFilePath(), file_.errorString());
 }

@@ -10,6 +10,9 @@ class TStringGrid;
 // empty cells included) and an EOF record. Numbers are 16-bit little-endian; texts are
 // Windows-1251 without a terminator.
 
+// Row numbers are 16-bit: a file holds at most this many rows, the title row included.
+constexpr int XlsMaxRows = 65536;
+
 // Appends one LABEL record (cell format 0) to stream.
 void WriteXlsLabel(QByteArray& stream, int column, int row, const QString& text);
 

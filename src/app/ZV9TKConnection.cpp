@@ -20,7 +20,6 @@
 #include "platform/IniFile.h"
 
 #include <QAction>
-#include <QScopeGuard>
 
 namespace {
 
@@ -161,9 +160,7 @@ bool TZV9TKFormsController::StartDevice(bool dialled) {
         return true;
     }
     // A failed read has been logged in the device controller's words; an exception says its own.
-    // With the call already gone nobody would hear the goodbye, and its unanswered tries would
-    // hold the window for half a minute.
-    if (dialled && !TransportWorker->Connected) ActiveDevice->NoGoodbye = true;
+    ActiveDevice->NoGoodbye = LinkLost();
     ActiveDevice.reset();
     CloseLink();
     if (!failure.isEmpty()) ShowError(failure);
@@ -192,15 +189,18 @@ void TZV9TKFormsController::CheckModemLink() {
     if (!ModemLink || Busy()) return;
     TModemWorker* modem = ModemTransport();
     if (modem && ActiveDevice && modem->LinkAlive([this] { return ActiveDevice->ReadVersion(); })) return;
-    // A call that is gone gets no goodbye: nobody would hear it, and its unanswered tries would
-    // hold the window for half a minute.
-    BrokenLinkFlag = !modem || !modem->Connected;
-    const auto clear = qScopeGuard([this] { BrokenLinkFlag = false; });
-    Disconnect();
+    Disconnect(); // a call that is gone gets no goodbye (LinkLost)
 }
 
 TModemWorker* TZV9TKFormsController::ModemTransport() const {
     return dynamic_cast<TModemWorker*>(TransportWorker.get());
+}
+
+// Nobody would hear a goodbye over a call that is gone, and its unanswered tries would hold the
+// window for half a minute. The modem transport clears Connected on every failure answer.
+bool TZV9TKFormsController::LinkLost() const {
+    const TModemWorker* modem = ModemTransport();
+    return modem && !modem->Connected;
 }
 
 void TZV9TKFormsController::LoadConnectSettings(TFormConnect& dialog) {

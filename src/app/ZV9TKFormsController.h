@@ -93,6 +93,9 @@ protected:
     // A connection made through a GSM modem is up: the timer's ticks check it.
     bool ModemLink = false;
 
+    // The modem has reported the call ended.
+    bool LinkLost() const override;
+
 private:
     TModemWorker* ModemTransport() const;
     // The device controller over the open link and its version read; a failure of any kind

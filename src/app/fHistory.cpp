@@ -21,6 +21,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -236,12 +237,15 @@ void TFormHistory::Button1Click() {
     if (!fileName.isEmpty()) ExportGridToXls(*StringGrid1, fileName);
 }
 
-void TFormHistory::FillConnectionGrid() {
+qsizetype TFormHistory::FillConnectionGrid() {
+    // A record past the last row would wrap to row 0 over the titles, and spreadsheet readers
+    // refuse such a file: the oldest records are the ones to leave out.
+    const qsizetype records = std::min(HistoryIndexes.size(), qsizetype(XlsMaxRows - 1));
     StringGrid2->SetColCount(HistoryColumnCount);
-    StringGrid2->SetRowCount(int(HistoryIndexes.size()) + 1);
+    StringGrid2->SetRowCount(int(records) + 1);
     StringGrid2->ClearCells();
     SetTitles(*StringGrid2);
-    for (qsizetype i = 0; i < HistoryIndexes.size(); ++i) {
+    for (qsizetype i = 0; i < records; ++i) {
         const int row = int(i) + 1;
         ShowHistoryEvent(*StringGrid2, row, HistoryIndexes.at(i),
                          DecodeHistoryRecord(HistoryRecords.at(i), WayNames));
@@ -252,10 +256,18 @@ void TFormHistory::FillConnectionGrid() {
             StringGrid2->SetCell(hcEvent, row, MsgFile ? MsgFile->TextOf(key) : QStringLiteral(" "));
         }
     }
+    return HistoryIndexes.size() - records;
 }
 
 void TFormHistory::Button3Click() {
-    FillConnectionGrid();
+    const qsizetype leftOut = FillConnectionGrid();
     const QString fileName = AskXlsFileName();
-    if (!fileName.isEmpty()) ExportGridToXls(*StringGrid2, fileName);
+    if (fileName.isEmpty()) return;
+    ExportGridToXls(*StringGrid2, fileName);
+    if (leftOut > 0)
+        MessageDlg(QStringLiteral("В файл записаны %1 последних событий. Более ранние события (%2) "
+                                  "не поместились в таблицу и в файл не записаны.")
+                       .arg(StringGrid2->RowCount() - 1)
+                       .arg(leftOut),
+                   TMsgDlgType::mtWarning, mbOK);
 }

@@ -47,9 +47,10 @@ public:
     // The index of the oldest of the 32 records shown.
     quint16 ShownStart = 0;
 
-    // StringGrid2 filled with every cached record (newest first) under the titles; nothing is
-    // asked of the panel.
-    void FillConnectionGrid();
+    // StringGrid2 filled with the cached records (newest first) under the titles, as many as a
+    // spreadsheet file's rows hold; nothing is asked of the panel. Returns how many of the
+    // oldest records did not fit.
+    qsizetype FillConnectionGrid();
 
     void StringGrid1DrawCell(QPainter& painter, int column, int row, const QRect& rect);
     void btnClearClick();

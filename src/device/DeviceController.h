@@ -77,8 +77,9 @@ public:
     void HistoryBack(TFormHistory& page);
     void HistoryForward(TFormHistory& page);
     // Every record from the newest down to index 0 into "История.txt" in the current folder,
-    // two lines each, until the history page's "Finish" clears HistoryRun. Throws EBaseError
-    // when the file cannot be written; the lines gathered so far are written all the same.
+    // two lines each, written as each record comes, until the history page's "Finish" clears
+    // HistoryRun. A file that cannot be written ends the download with an error box naming it;
+    // the lines written before stay.
     void SaveHistoryToFile(TFormHistory& page);
     // "FH"; true when the panel acknowledged the erase.
     bool ClearHistory();
@@ -108,10 +109,11 @@ public:
 
     int FirmwareMajor = 0; // 0 until read
     int FirmwareMinor = 0;
-    quint8 HistoryMode = 0; // 1: new history records go to the front of the page's cache
     bool NoGoodbye = false; // set when the link is known broken: the destructor sends nothing
     bool HistoryRun = true; // cleared to stop the history file writer at its next record
-    int HistoryCursor = -1; // the panel's history write pointer as last read
+    // The panel's history write pointer as last read; the page's cache is kept newest first in
+    // the ring's order as seen from it.
+    int HistoryCursor = -1;
 
 protected:
     // Runs a transfer inside a fresh progress window with the timer paused; the window is freed
@@ -167,7 +169,7 @@ private:
     bool ReadHistoryRange(TFormHistory& page, quint16 first, quint16 last);
     // Up to three tries at one record; true with a record of exactly 39 characters.
     bool FetchHistoryRecord(quint16 index, QString& record);
-    void Paging(TFormHistory& page, quint8 mode, quint16 first);
+    void Paging(TFormHistory& page, quint16 first);
 
     void ServiceCommand(bool (TDevZelvan9TK4::*command)(), bool busyCursor);
     void LogProgress(const QString& verb, const QString& label);

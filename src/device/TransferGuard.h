@@ -6,11 +6,17 @@
 
 // A guarded step of a page transfer: a value the panel sent that does not convert (or any other
 // failure inside the step) becomes the step's error line through onFailure, and the transfer
-// goes on. The user's cancel is no failure of the step: it leaves the transfer.
+// goes on. The user's cancel and the link's own failures (a dropped call, a closed port) are no
+// failure of the step: they leave the transfer, so that the controller disconnects instead of
+// asking every remaining parameter over a link that is gone.
 template <class Step, class Failure> void GuardedStep(Step step, Failure onFailure) {
     try {
         step();
     } catch (const TStopException&) {
+        throw;
+    } catch (const TCommException&) {
+        throw;
+    } catch (const TCloseException&) {
         throw;
     } catch (const std::exception&) {
         onFailure();
