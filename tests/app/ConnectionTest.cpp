@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
 #include "support/FakeModem.h"
+#include "support/HistoryRecords.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -333,4 +334,62 @@ TEST_F(ModemConnectionTest, ALostCallIsClosedAndHungUp) {
     EXPECT_EQ(Commands(), kOff);
     EXPECT_FALSE(main->Timer1->isActive());
     EXPECT_TRUE(PortFree(modem.PortPath()));
+}
+
+// The call drops in the middle of a page read: the modem's "NO CARRIER" comes where the
+// panel's answer to one frame should. The read ends there, the policy disconnects without a
+// word and without a goodbye over the dead call, and the window is free again at once.
+class DroppedCallTest : public ModemConnectionTest {
+protected:
+    void DropCallAt(const QByteArray& command) { modem.Panel().SetReply(command, "\r\nNO CARRIER\r\n"); }
+
+    // Reads the page at this position (the program's page order) over a modem connection.
+    void ReadPageAndExpectQuietDisconnect(int page, const QByteArray& lastFrame) {
+        Start();
+        ConnectByModem();
+        ASSERT_TRUE(conn->Connect());
+        const qsizetype commands = modem.Commands().size();
+        const qsizetype dialogsShown = dialogs->execedDialogs.size();
+        conn->SelectPage(page);
+        const qint64 start = Clock::NowMs();
+        conn->ReadPage();
+        EXPECT_LT(Clock::NowMs() - start, 3000);
+        EXPECT_EQ(modem.Panel().Frames().last(), lastFrame) << "nothing sent after the drop";
+        EXPECT_EQ(CommandsAfterHangUp(1), (QList<QByteArray>{"+++", "ATH"}));
+        EXPECT_EQ(modem.Commands().size() - commands, 2) << "no frame reached the modem after the drop";
+        EXPECT_TRUE(dialogs->messages.isEmpty());
+        EXPECT_EQ(dialogs->execedDialogs.size(), dialogsShown) << "no errors window";
+        EXPECT_FALSE(conn->HasTransport());
+        EXPECT_EQ(Commands(), kOff);
+        EXPECT_TRUE(PortFree(modem.PortPath()));
+    }
+};
+
+TEST_F(DroppedCallTest, AtTheGuardedWaySwitchFlag) {
+    FakePanel& panel = modem.Panel();
+    for (int way = 0; way < 8; ++way)
+        panel.SetAnswer("h" + QByteArray::number(way), "5551234");
+    panel.SetAnswer("D", "00000 00000 00000 00000 00000 00000 00000 00000");
+    panel.SetAnswer("AND0", "");
+    DropCallAt("DO");
+    ReadPageAndExpectQuietDisconnect(5, "DO");
+}
+
+TEST_F(DroppedCallTest, AtAGuardedLoopEntry) {
+    FakePanel& panel = modem.Panel();
+    panel.SetAnswer("p", "0");
+    panel.SetAnswer("u", "0");
+    panel.SetAnswer("i0", "113000001");
+    DropCallAt("i1");
+    ReadPageAndExpectQuietDisconnect(3, "i1");
+}
+
+TEST_F(DroppedCallTest, InTheMiddleOfAHistoryPage) {
+    FakePanel& panel = modem.Panel();
+    panel.SetAnswer("FP", "F0010");
+    for (int index = -16; index < 16; ++index)
+        panel.SetAnswer(HistoryRecordCommand(index), HistoryRecord(index));
+    DropCallAt(HistoryRecordCommand(0));
+    ReadPageAndExpectQuietDisconnect(7, HistoryRecordCommand(0));
+    EXPECT_EQ(modem.Panel().Frames().count(HistoryRecordCommand(0)), 1) << "the record is not asked again";
 }
