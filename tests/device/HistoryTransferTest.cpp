@@ -6,6 +6,7 @@
 #include "base/Cp1251.h"
 #include "base/Exceptions.h"
 #include "support/HistoryRecords.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -108,6 +109,24 @@ TEST_F(HistoryTransfer, AnUnwrittenSlotIsAskedTwiceAndAShortRecordThreeTimesWith
     EXPECT_EQ(FramesSince(mark), Fers(1, 2) + Fers(1, 2) + Fers(1, 2)) << "only the record that failed";
 }
 
+TEST_F(HistoryTransfer, ARecordFetchedAgainTakesItsPlaceInTheRingNewestFirst) {
+    panel.SetValue("FP", "F000A");
+    StoreHistoryRecords(panel, -64, 10);
+    panel.SetValue("fer0005", HistoryRecord(5).left(38));
+    controller->ReadPage(page);
+    ASSERT_EQ(Cell(2, 5), QStringLiteral("Ошибка"));
+    controller->HistoryBack(page);
+
+    // Back on the page with the record the panel now gives whole.
+    panel.SetValue("fer0005", HistoryRecord(5));
+    const qsizetype mark = panel.Frames().size();
+    controller->HistoryForward(page);
+    EXPECT_EQ(FramesSince(mark), Fers(5, 6));
+    EXPECT_EQ(Cell(0, 5), QStringLiteral("5"));
+    EXPECT_EQ(page.HistoryIndexes, Range(-54, 10)) << "0005 behind 0006, ahead of FFFA";
+    EXPECT_EQ(page.HistoryRecords.at(page.HistoryIndexes.indexOf(QStringLiteral("5"))), HistoryRecord(5));
+}
+
 TEST_F(HistoryTransfer, AFailedWritePointerLeavesNoHistoryOfTheLastPanelOnThePage) {
     panel.SetValue("FP", "F000A");
     StoreHistoryRecords(panel, -22, 10);
@@ -130,15 +149,18 @@ protected:
         ASSERT_TRUE(folder.isValid());
         oldCurrent = QDir::currentPath();
         QDir::setCurrent(folder.path());
+        dialogs = &ScriptedDialogs::Reset();
     }
     void TearDown() override {
         QDir::setCurrent(oldCurrent);
         HistoryTransfer::TearDown();
     }
-    QByteArray Written() const { return FileBytes(folder.filePath(QStringLiteral("История.txt"))); }
+    QString FilePath() const { return folder.filePath(QStringLiteral("История.txt")); }
+    QByteArray Written() const { return FileBytes(FilePath()); }
 
     QTemporaryDir folder;
     QString oldCurrent;
+    ScriptedDialogs* dialogs = nullptr;
 };
 
 TEST_F(HistoryFile, CancelEndsPagingOverADeadLinkAtTheNextTryAndLeavesNoWindowBehind) {
@@ -216,4 +238,53 @@ TEST_F(HistoryFile, FinishStopsTheWriterAlsoWhileARecordKeepsFailing) {
     EXPECT_GE(panel.Frames().count("fer0004"), 2);
     EXPECT_EQ(Written(), QByteArray());
     EXPECT_TRUE(host.TimerRunning());
+}
+
+TEST_F(HistoryFile, EveryRecordIsOnDiskWhileTheDownloadStillRuns) {
+    panel.SetValue("FP", "F03E8");
+    StoreHistoryRecords(panel, 0, 1000);
+    QByteArray onDisk;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (onDisk.isEmpty() && panel.Frames().size() > 4) onDisk = Written();
+        if (panel.Frames().size() > 12) controller->HistoryRun = false;
+    });
+    look.start(1);
+    controller->SaveHistoryToFile(page);
+    EXPECT_TRUE(onDisk.startsWith("999 ")) << onDisk.toStdString();
+    EXPECT_GE(onDisk.count('\n'), 4) << "at least the first two records";
+    EXPECT_TRUE(onDisk.endsWith("\r\n")) << "whole lines only";
+    const QByteArray whole = Written();
+    EXPECT_TRUE(whole.startsWith(onDisk));
+    EXPECT_GT(whole.size(), onDisk.size()) << "the download went on";
+    EXPECT_EQ(whole.count('\n'), 2 * (panel.Frames().size() - 1));
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(HistoryFile, AFileThatCannotBeWrittenEndsTheDownloadWithAnErrorNamingIt) {
+    panel.SetValue("FP", "F0005");
+    StoreHistoryRecords(panel, 0, 5);
+    const auto expectFailure = [this] {
+        ASSERT_EQ(dialogs->messages.size(), 1);
+        EXPECT_EQ(dialogs->messages.at(0).type, TMsgDlgType::mtError);
+        EXPECT_TRUE(dialogs->messages.at(0).text.startsWith(QStringLiteral("Не удалось сохранить файл \"") +
+                                                             FilePath() + QStringLiteral("\". ")))
+            << dialogs->messages.at(0).text.toStdString();
+        dialogs->messages.clear();
+        EXPECT_TRUE(host.TimerRunning());
+    };
+
+    // A full disk: the first record does not fit, and no further record is asked for.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), FilePath()));
+    controller->SaveHistoryToFile(page);
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"FP", "fer0004"}));
+    expectFailure();
+
+    // No file can be made at all: nothing is asked of the panel.
+    ASSERT_TRUE(QFile::remove(FilePath()));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("История.txt")));
+    const qsizetype mark = panel.Frames().size();
+    controller->SaveHistoryToFile(page);
+    EXPECT_TRUE(FramesSince(mark).isEmpty());
+    expectFailure();
 }
