@@ -34,9 +34,10 @@ quint16 RingAge(quint16 pointer, quint16 index) {
 // of FFFA).
 qsizetype CachePosition(const QStringList& indexes, quint16 pointer, quint16 index) {
     const quint16 age = RingAge(pointer, index);
-    const auto at = std::upper_bound(indexes.cbegin(), indexes.cend(), age, [pointer](quint16 a, const QString& key) {
-        return a < RingAge(pointer, key.toUShort());
-    });
+    const auto at =
+        std::upper_bound(indexes.cbegin(), indexes.cend(), age, [pointer](quint16 a, const QString& key) {
+            return a < RingAge(pointer, key.toUShort());
+        });
     return at - indexes.cbegin();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
 #include "support/HistoryRecords.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
@@ -130,6 +131,37 @@ TEST(HistoryExport, AnIndependentReaderSeesTheSameCells) {
     }
     EXPECT_EQ(QJsonDocument::fromJson(reader.readAllStandardOutput()).array(), expected);
     EXPECT_EQ(expected.at(2).toArray().at(2).toString(), QStringLiteral("Ошибка")) << "Cyrillic read back";
+}
+
+TEST(HistoryExport, TheConnectionExportKeepsTheNewestRecordsTheRowNumbersHold) {
+    // The whole ring, newest first: one record more than a file holds below its title row.
+    TFormHistory page;
+    for (int index = 65535; index >= 0; --index) {
+        page.HistoryIndexes << QString::number(index);
+        page.HistoryRecords << QString::fromLatin1(HistoryRecord(index));
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("история.xls"));
+    ScriptedDialogs& dialogs = ScriptedDialogs::Reset();
+    dialogs.QueueFile(path);
+    page.Button3->click();
+    const TXlsCells xls = ReadXls(FileBytes(path));
+    EXPECT_EQ(xls.order.size(), 12 * 65536);
+    EXPECT_EQ(xls.cells.value({0, 0}), QStringLiteral("№")) << "the titles are not overwritten";
+    EXPECT_EQ(xls.cells.value({1, 0}), QStringLiteral("65535"));
+    EXPECT_EQ(xls.cells.value({65535, 0}), QStringLiteral("1")) << "the oldest record is left out";
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages.at(0).type, TMsgDlgType::mtWarning);
+    EXPECT_EQ(dialogs.messages.at(0).text,
+              QStringLiteral("В файл записаны 65535 последних событий. Более ранние события (1) не "
+                             "поместились в таблицу и в файл не записаны."));
+
+    // As many as fit: all of them, and nothing to say.
+    page.HistoryIndexes.removeLast();
+    page.HistoryRecords.removeLast();
+    EXPECT_EQ(page.FillConnectionGrid(), 0);
+    EXPECT_EQ(page.StringGrid2->RowCount(), 65536);
+    EXPECT_EQ(page.StringGrid2->Cell(0, 65535), QStringLiteral("1"));
 }
 
 TEST(HistoryPageSettings, WidthsAndTheFileButtonsComeFromTheirOwnKeys) {

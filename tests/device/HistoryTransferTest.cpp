@@ -268,7 +268,7 @@ TEST_F(HistoryFile, AFileThatCannotBeWrittenEndsTheDownloadWithAnErrorNamingIt) 
         ASSERT_EQ(dialogs->messages.size(), 1);
         EXPECT_EQ(dialogs->messages.at(0).type, TMsgDlgType::mtError);
         EXPECT_TRUE(dialogs->messages.at(0).text.startsWith(QStringLiteral("Не удалось сохранить файл \"") +
-                                                             FilePath() + QStringLiteral("\". ")))
+                                                            FilePath() + QStringLiteral("\". ")))
             << dialogs->messages.at(0).text.toStdString();
         dialogs->messages.clear();
         EXPECT_TRUE(host.TimerRunning());
