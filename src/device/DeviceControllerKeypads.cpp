@@ -93,7 +93,8 @@ void TDeviceController::WriteKeypads(TFormKBDs& page) {
             const QString cell = page.Number(keypad);
             const auto badAddress = [&] {
                 AddWriteErrorDetail(kBadAddressLabel, QStringLiteral("Не верный Адрес для клавитуры ") +
-                                                          QString::number(keypad) + QStringLiteral(": ") + cell);
+                                                          QString::number(keypad) + QStringLiteral(": ") +
+                                                          cell);
             };
             GuardedStep(
                 [&] {

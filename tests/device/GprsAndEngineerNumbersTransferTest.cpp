@@ -130,7 +130,8 @@ TEST_F(GprsTransfer, ReadTakesTheLanFormOfTheFirmware) {
 // the next write sends that pause and not the shortest one in its place.
 TEST_F(GprsTransfer, PauseOutsideTheListIsAFailedRead) {
     Firmware(4, 12);
-    const QString pauseError = ReadError(QStringLiteral("Время между попытками установление GPRS-соединения"));
+    const QString pauseError =
+        ReadError(QStringLiteral("Время между попытками установление GPRS-соединения"));
     panel.SetValue("GT", "1000");
     Transfer(gprs, false);
     EXPECT_EQ(Errors(), QStringList());
