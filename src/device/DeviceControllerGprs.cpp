@@ -88,9 +88,12 @@ void TDeviceController::ReadGprs(TformGPRS& page) {
     }
 
     LogReading(kRetryLabel);
+    // A pause the list lacks is a failed read: the list keeps what it showed, so the next write
+    // sends what the user sees and not a pause nobody chose.
     int minutes = 0, unused = 0;
-    if (Device.GetGprsRetryTime(minutes, unused))
-        page.cbZTime->setCurrentIndex(minutes - kFirstRetryMinutes); // a time the list lacks chooses nothing
+    const int index = Device.GetGprsRetryTime(minutes, unused) ? minutes - kFirstRetryMinutes : -1;
+    if (index >= 0 && index < page.cbZTime->count())
+        page.cbZTime->setCurrentIndex(index);
     else
         AddReadError(kRetryLabel);
     StepProgress();

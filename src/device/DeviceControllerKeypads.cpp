@@ -28,6 +28,12 @@ bool CountFits(int count) {
     return count >= 0 && count <= TFormKBDs::MaxObjects;
 }
 
+// A network number is four hexadecimal digits; more digits (a hand-edited settings file) or a
+// negative value spelt through its 32-bit pattern would go out as a frame the panel cannot take.
+bool AddressFits(int address) {
+    return address >= 0 && address <= 0xFFFF;
+}
+
 } // namespace
 
 void TDeviceController::ReadKeypads(TFormKBDs& page) {
@@ -85,20 +91,25 @@ void TDeviceController::WriteKeypads(TFormKBDs& page) {
         StepProgress();
         for (int keypad = 1; keypad <= count; ++keypad) {
             const QString cell = page.Number(keypad);
+            const auto badAddress = [&] {
+                AddWriteErrorDetail(kBadAddressLabel, QStringLiteral("Не верный Адрес для клавитуры ") +
+                                                          QString::number(keypad) + QStringLiteral(": ") +
+                                                          cell);
+            };
             GuardedStep(
                 [&] {
                     const int address = StrToInt(u'$' + cell);
+                    if (!AddressFits(address)) {
+                        badAddress();
+                        return;
+                    }
                     LogWriting(kAddressLabel);
                     if (!Device.SetKeypadAddress(keypad, address))
                         AddWriteErrorDetail(kAddressLabel,
                                             QStringLiteral("Клавиатура №") + QString::number(keypad));
                     StepProgress();
                 },
-                [&] {
-                    AddWriteErrorDetail(kBadAddressLabel, QStringLiteral("Не верный Адрес для клавитуры ") +
-                                                              QString::number(keypad) + QStringLiteral(": ") +
-                                                              cell);
-                });
+                badAddress);
         }
     }
 

@@ -34,8 +34,8 @@ void TMemIniFile::Load() {
             continue;
         }
         if (!current) {
-            // Lines before the first section have no home; keep them under an unnamed one.
-            sections_.append({QString(), {}});
+            // Lines before the first section have no home; keep them as they stood.
+            sections_.append({QString(), {}, false});
             current = &sections_.last();
         }
         const qsizetype eq = trimmed.indexOf(u'=');
@@ -48,7 +48,7 @@ void TMemIniFile::Load() {
 
 const TMemIniFile::Section* TMemIniFile::FindSection(const QString& name) const {
     for (const Section& s : sections_)
-        if (asciiSameText(s.name, name))
+        if (s.headed && asciiSameText(s.name, name))
             return &s;
     return nullptr;
 }
@@ -119,13 +119,13 @@ QStringList TMemIniFile::ReadSection(const QString& section) const {
 QStringList TMemIniFile::ReadSections() const {
     QStringList names;
     for (const Section& s : sections_)
-        if (!s.name.isEmpty())
+        if (s.headed)
             names << s.name;
     return names;
 }
 
 void TMemIniFile::EraseSection(const QString& section) {
-    sections_.removeIf([&](const Section& s) { return asciiSameText(s.name, section); });
+    sections_.removeIf([&](const Section& s) { return s.headed && asciiSameText(s.name, section); });
 }
 
 void TMemIniFile::DeleteKey(const QString& section, const QString& key) {
@@ -136,7 +136,7 @@ void TMemIniFile::DeleteKey(const QString& section, const QString& key) {
 QByteArray TMemIniFile::ToBytes() const {
     QString text;
     for (const Section& s : sections_) {
-        if (!s.name.isEmpty() || s.entries.isEmpty())
+        if (s.headed)
             text += u'[' + s.name + QStringLiteral("]\r\n");
         for (const Entry& e : s.entries)
             text += (e.key.isEmpty() ? e.value : e.key + u'=' + e.value) + QStringLiteral("\r\n");

@@ -46,6 +46,10 @@ private:
     struct Section {
         QString name;
         QList<Entry> entries;
+        // False only for the lines before the first header: they belong to no section, so no
+        // name finds them and they are written back without a header. A header "[]" is a
+        // section named "" like any other.
+        bool headed = true;
     };
 
     void Load();

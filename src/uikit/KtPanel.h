@@ -46,9 +46,10 @@ public:
     // Width of the status and popup frames' bevels (1 and up).
     int BevelWidth() const { return frame_.BevelWidth; }
     void SetBevelWidth(int value);
-    // The band between the outer and the inner frame.
+    // The band between the outer and the inner frame. The four settings that change the client
+    // area are virtual, so that a container laying out its own parts follows them.
     int BorderWidth() const { return frame_.BorderWidth; }
-    void SetBorderWidth(int value);
+    virtual void SetBorderWidth(int value);
     // Kept for the containers that paint less without it; a resize always repaints the whole
     // panel, since a centred caption moves with the size.
     bool FullRepaint() const { return fullRepaint_; }
@@ -61,11 +62,11 @@ public:
     void SetParentColor(bool value);
 
     TFrameStyleEx BorderInner() const { return frame_.BorderInner; }
-    void SetBorderInner(TFrameStyleEx value);
+    virtual void SetBorderInner(TFrameStyleEx value);
     TFrameStyleEx BorderOuter() const { return frame_.BorderOuter; }
-    void SetBorderOuter(TFrameStyleEx value);
+    virtual void SetBorderOuter(TFrameStyleEx value);
     TSides BorderSides() const { return frame_.BorderSides; }
-    void SetBorderSides(TSides value);
+    virtual void SetBorderSides(TSides value);
     TColor BorderColor() const { return frame_.BorderColor; }
     void SetBorderColor(TColor value);
     TColor BorderHighlight() const { return frame_.BorderHighlight; }

@@ -295,6 +295,30 @@ void TKtSplitter::SetTransparent(bool value) {
     pane2_->SetTransparent(value);
 }
 
+void TKtSplitter::SetBorderWidth(int value) {
+    if (value == BorderWidth()) return;
+    TKtCustomPanel::SetBorderWidth(value);
+    AlignPanes();
+}
+
+void TKtSplitter::SetBorderInner(TFrameStyleEx value) {
+    if (value == BorderInner()) return;
+    TKtCustomPanel::SetBorderInner(value);
+    AlignPanes();
+}
+
+void TKtSplitter::SetBorderOuter(TFrameStyleEx value) {
+    if (value == BorderOuter()) return;
+    TKtCustomPanel::SetBorderOuter(value);
+    AlignPanes();
+}
+
+void TKtSplitter::SetBorderSides(TSides value) {
+    if (value == BorderSides()) return;
+    TKtCustomPanel::SetBorderSides(value);
+    AlignPanes();
+}
+
 void TKtSplitter::ResetHotSpot() {
     hotSpotClosed_ = hotSpotClosedToMin_ = hotSpotClosedToMax_ = false;
 }

@@ -101,6 +101,12 @@ public:
     void SetParentColor(bool value);
     void SetTransparent(bool value);
 
+    // The frames take their room off the panes' area: the panes are laid out again at once.
+    void SetBorderWidth(int value) override;
+    void SetBorderInner(TFrameStyleEx value) override;
+    void SetBorderOuter(TFrameStyleEx value) override;
+    void SetBorderSides(TSides value) override;
+
     TKtPaneData* UpperLeft() { return &upperLeft_; }
     TKtPaneData* LowerRight() { return &lowerRight_; }
 

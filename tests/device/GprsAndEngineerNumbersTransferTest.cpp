@@ -126,6 +126,28 @@ TEST_F(GprsTransfer, ReadTakesTheLanFormOfTheFirmware) {
     EXPECT_EQ(page.cbZTime->currentIndex(), 0);
 }
 
+// A pause the panel holds but the list lacks is a failed read; the list keeps what it showed, so
+// the next write sends that pause and not the shortest one in its place.
+TEST_F(GprsTransfer, PauseOutsideTheListIsAFailedRead) {
+    Firmware(4, 12);
+    const QString pauseError =
+        ReadError(QStringLiteral("Время между попытками установление GPRS-соединения"));
+    panel.SetValue("GT", "1000");
+    Transfer(gprs, false);
+    EXPECT_EQ(Errors(), QStringList());
+    EXPECT_EQ(gprs.cbZTime->currentIndex(), 5) << "10 minutes, the last item";
+
+    for (const QByteArray answer : {"1100", "0400", "0000"}) {
+        SCOPED_TRACE(answer.toStdString());
+        gprs.cbZTime->setCurrentIndex(2);
+        panel.SetValue("GT", answer);
+        Transfer(gprs, false);
+        EXPECT_EQ(Errors(), QStringList{pauseError});
+        EXPECT_EQ(gprs.cbZTime->currentIndex(), 2);
+        EXPECT_EQ(Transfer(gprs, true).mid(0, 2), (QList<QByteArray>{"GT=0700", "GT=0700"}));
+    }
+}
+
 // Before 4.13 the switch is read back first and sent only when the panel holds another value.
 TEST_F(GprsTransfer, LanOnlineIsWrittenOnlyWhenItDiffers) {
     Clock::SetScaleForTests(0.1);

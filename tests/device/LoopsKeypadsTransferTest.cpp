@@ -5,11 +5,14 @@
 #include "app/fLoops.h"
 #include "device/MsgFile.h"
 #include "link/PrintQt.h"
+#include "platform/IniFile.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -152,4 +155,25 @@ TEST_F(LoopsKeypadsTransfer, WriteSendsCountAddressesAndLinkLossEvent) {
     panel.SetFault("k=01", Silent());
     EXPECT_EQ(Transfer(true), (QList<QByteArray>{"k=01", "k=01", "k=01"}));
     EXPECT_EQ(Errors(), QStringList{WriteError(QStringLiteral("Кол-во клавиатур"))});
+}
+
+// A network number beyond four hexadecimal digits (a hand-edited settings file) is no address:
+// the keypad gets its error line and no frame, the keypads around it are still written.
+TEST_F(LoopsKeypadsTransfer, AddressBeyondFourDigitsIsNotSent) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hand.ini"));
+    ASSERT_TRUE(WriteFileBytes(path, "[FormKBDs]\r\netKBSNum=5\r\n\r\n"
+                                     "[KBDNUMS]\r\n1=12345\r\n2=FFFF\r\n3=10000\r\n4=FFFFFFFF\r\n5=0\r\n"));
+    page->LoadFromIni(TMemIniFile(path));
+    ASSERT_EQ(Numbers(5), QStringLiteral("12345 FFFF 10000 FFFFFFFF 0"));
+    page->cbACIDcode->setCurrentIndex(page->cbACIDcode->findText(QStringLiteral("1301: Проникновение")));
+
+    const QList<QByteArray> frames = Transfer(true);
+    EXPECT_EQ(frames, (QList<QByteArray>{"k=05", "K01=FFFF", "K04=0000", "AF=1130"}));
+    const auto badLine = [](const char* detail) {
+        return WriteError(QStringLiteral("Адрес клавиатуры в сетие")) +
+               QStringLiteral(" :Не верный Адрес для клавитуры ") + QString::fromUtf8(detail);
+    };
+    EXPECT_EQ(Errors(), (QStringList{badLine("1: 12345"), badLine("3: 10000"), badLine("4: FFFFFFFF")}));
+    EXPECT_TRUE(panel.FramesStartingWith("K00").isEmpty() && panel.FramesStartingWith("K02").isEmpty());
 }

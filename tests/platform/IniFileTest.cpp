@@ -110,3 +110,34 @@ TEST(IniFile, FailedWriteIsReportedAndOldFileIntact) {
     nowhere.WriteString("A", "b", "c");
     EXPECT_THROW(nowhere.UpdateFile(), EIniFileError);
 }
+
+// A hand-made "[]" header names a section of its own, "", and is written back as read, so its
+// keys stay there; lines before the first header belong to no section, not even "".
+TEST(IniFile, SectionNamedEmptyKeepsItsHeader) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("odd.ini");
+    const QByteArray text("loose=0\r\n\r\n[A]\r\nx=1\r\n\r\n[]\r\ny=2\r\n\r\n[B]\r\nz=3\r\n\r\n");
+    ASSERT_TRUE(WriteFileBytes(path, text));
+    TMemIniFile ini(path);
+    EXPECT_EQ(ini.ReadString("", "y", "-"), QStringLiteral("2"));
+    EXPECT_EQ(ini.ReadString("", "loose", "-"), QStringLiteral("-"));
+    EXPECT_EQ(ini.ReadSections(), (QStringList{"A", "", "B"}));
+    ini.UpdateFile();
+    EXPECT_EQ(FileBytes(path), text);
+
+    ini.WriteString("", "w", "4");
+    ini.WriteString("A", "x", "5");
+    ini.UpdateFile();
+    const TMemIniFile again(path);
+    EXPECT_EQ(again.ReadSection(""), (QStringList{"y", "w"}));
+    EXPECT_EQ(again.ReadSection("A"), QStringList{"x"});
+    EXPECT_EQ(again.ReadString("A", "x", "-"), QStringLiteral("5"));
+
+    // A section "" that the program writes into a file without one gets its header too.
+    const QString fresh = dir.filePath("fresh.ini");
+    TMemIniFile created(fresh);
+    created.WriteString("A", "x", "1");
+    created.WriteString("", "y", "2");
+    created.UpdateFile();
+    EXPECT_EQ(FileBytes(fresh), QByteArray("[A]\r\nx=1\r\n\r\n[]\r\ny=2\r\n\r\n"));
+}

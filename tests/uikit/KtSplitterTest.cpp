@@ -112,6 +112,37 @@ TEST(KtSplitter, PositionStaysBetweenTheMarginAndTheLimitInsideTheFrame) {
     EXPECT_EQ(splitter.Position(), 40 - 30 - 6 - 10);
 }
 
+// The frames take their room from the panes the moment they change on a shown splitter, not at
+// the next resize.
+TEST(KtSplitter, FrameSettersLayThePanesOutAtOnce) {
+    TKtSplitter splitter;
+    splitter.resize(300, 200);
+    splitter.show();
+    splitter.SetPosition(100);
+    ASSERT_EQ(Geometry(splitter.LowerRight()), QRect(104, 0, 196, 200));
+
+    splitter.SetBorderWidth(3);
+    EXPECT_EQ(Geometry(splitter.UpperLeft()), QRect(3, 3, 100, 194));
+    EXPECT_EQ(splitter.BarSize(), (TRect{103, 3, 107, 197}));
+    EXPECT_EQ(Geometry(splitter.LowerRight()), QRect(107, 3, 190, 194));
+    splitter.SetBorderOuter(fsFlat);
+    EXPECT_EQ(Geometry(splitter.UpperLeft()), QRect(4, 4, 100, 192));
+    EXPECT_EQ(Geometry(splitter.LowerRight()), QRect(108, 4, 188, 192));
+    splitter.SetBorderInner(fsGroove);
+    EXPECT_EQ(Geometry(splitter.UpperLeft()), QRect(6, 6, 100, 188));
+    EXPECT_EQ(Geometry(splitter.LowerRight()), QRect(110, 6, 184, 188));
+    splitter.SetBorderSides({sdTop});
+    EXPECT_EQ(Geometry(splitter.UpperLeft()), QRect(3, 6, 100, 191));
+    EXPECT_EQ(splitter.BarSize(), (TRect{103, 6, 107, 197}));
+    EXPECT_EQ(Geometry(splitter.LowerRight()), QRect(107, 6, 190, 191));
+
+    // Through the panel's own interface too, as a frame setting reached from the base type.
+    TKtCustomPanel& panel = splitter;
+    panel.SetBorderWidth(0);
+    EXPECT_EQ(Geometry(splitter.UpperLeft()), QRect(0, 3, 100, 197));
+    EXPECT_EQ(Geometry(splitter.LowerRight()), QRect(104, 3, 196, 197));
+}
+
 TEST(KtSplitter, AnyPositionPassesWithAHiddenPaneAndThePanesStayInside) {
     TKtSplitter splitter;
     splitter.resize(300, 200);
