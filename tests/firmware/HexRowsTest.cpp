@@ -33,11 +33,11 @@ TEST(HexRows, SecondSegmentLabels) {
     for (bool extended : {true, false}) {
         QStringList lines{Record(4, 0, {QStringLiteral("00"), QStringLiteral("00")})};
         for (int r = 0; r < 0x1000; ++r)
-            lines.append(Record(0, r * 16, Bytes(16, r)) + u'\r');
+            lines.append(Record(0, r * 16, Bytes(16, r)));
         if (extended) lines.append(Record(4, 0, {QStringLiteral("00"), QStringLiteral("01")}));
         lines.append(Record(0, 0, Bytes(16, 7)));
         lines.append(kEnd);
-        const THexRows hex = ReadHexRows(lines);
+        const THexRows hex = ReadHexRows(HexFileLines(lines.join(QStringLiteral("\r\n")).toLatin1()));
         EXPECT_TRUE(hex.Complete) << extended;
         ASSERT_EQ(hex.Rows.size(), 0x1001);
         EXPECT_EQ(hex.Rows[0xFFF].Label, QStringLiteral("0FFF"));
