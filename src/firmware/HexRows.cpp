@@ -123,8 +123,8 @@ THexRows ReadHexRows(const QStringList& lines) {
             result.Rows.last().Cells[offset % 16] = record->Bytes.at(i);
         }
     }
-    // The last line read is the one that lacked its successor (the first, of an empty file).
-    return stop(qMax(int(lines.size()), 1), QStringLiteral("нет записи конца файла"));
+    // Named by the last line read: the one that should have been followed by the end record.
+    return stop(int(lines.size()), QStringLiteral("нет записи конца файла"));
 }
 
 QStringList HexFileLines(const QByteArray& bytes) {

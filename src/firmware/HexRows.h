@@ -16,8 +16,9 @@ struct THexRow {
 struct THexRows {
     // The first row is always there, labelled "0000", even when no record fills it.
     QList<THexRow> Rows;
-    // The end-of-file record was reached; otherwise reading stopped at StopLine (1-based), for
-    // the reason given, and the rows hold only what came before.
+    // The end-of-file record was reached; otherwise reading stopped at StopLine (1-based; for a
+    // missing end record the last line, 0 when there is none), for the reason given, and the
+    // rows hold only what came before.
     bool Complete = false;
     int StopLine = 0;
     QString StopReason;
