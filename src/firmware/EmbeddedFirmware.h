@@ -7,4 +7,3 @@
 // the panel's own form ("VER 01.004.014"), then the image's Intel HEX records. A program
 // configured without one carries none, and nothing is offered.
 QByteArray EmbeddedFirmwareBytes(); // generated at configure time
-

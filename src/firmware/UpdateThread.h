@@ -11,8 +11,9 @@ class TformUpdateIns;
 // and checked by the update window: 16-byte rows from address 0) to the panel's boot loader,
 // then waits out the panel's flash rewrite. It does not log (the log is a window control) and
 // touches the update window only through calls queued to the user-interface thread; before the
-// flash rewrite, the point of no return, it waits until the window has locked its way out. While it runs the main window is locked and disabled and its link check is off, so
-// nothing else talks to the panel.
+// flash rewrite, the point of no return, it waits until the window has locked its way out.
+// While it runs the main window is locked and disabled and its link check is off, so nothing
+// else talks to the panel.
 //
 // Stopping: requestInterruption(). The thread then sends nothing more, runs its loops out
 // without requests and shows nothing more; a request already under way ends first.
@@ -22,8 +23,7 @@ public:
     // device may be null (no connection): the update then only reports its failure. The window
     // must outlive the thread.
     // rows: the data digits of each 16-byte row, from row 0 on.
-    TUpdateThread(TformUpdateIns* window, const QStringList& rows, TDeviceController* device,
-                  qint64 startMs);
+    TUpdateThread(TformUpdateIns* window, const QStringList& rows, TDeviceController* device, qint64 startMs);
 
 protected:
     void run() override;

@@ -79,7 +79,8 @@ TEST_F(CarriedImageTest, UnusableImagesAreNeverOffered) {
     const QString notOffered = QStringLiteral("Встроенная прошивка не будет предложена: ");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        formUpdateIns->LoadFirmwareText(toCp1251((QStringList{kTitle} + c.records).join(QStringLiteral("\r\n"))));
+        formUpdateIns->LoadFirmwareText(
+            toCp1251((QStringList{kTitle} + c.records).join(QStringLiteral("\r\n"))));
         EXPECT_FALSE(formUpdateIns->HasImage());
         EXPECT_EQ(formUpdateIns->FileMajor, -1);
         const qsizetype before = LogLinesContaining(notOffered).size();

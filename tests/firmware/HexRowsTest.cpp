@@ -91,8 +91,10 @@ TEST(HexRows, RecordsAtTheirOffsets) {
 // ignores blanks and tabs after a record, and a file without its end record stops at its last
 // line.
 TEST(HexRows, LineEndsMarkAndTrailingBlanks) {
-    EXPECT_EQ(HexFileLines("\xEF\xBB\xBF" "a\r\nb\rc\nd\r\n"),
-              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_EQ(
+        HexFileLines("\xEF\xBB\xBF"
+                     "a\r\nb\rc\nd\r\n"),
+        (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
     EXPECT_EQ(HexFileLines("a\r\n\r\nb"), (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
     EXPECT_TRUE(HexFileLines("").isEmpty());
     EXPECT_EQ(HexFileLines("\xEF\xBB\xBF"), QStringList()) << "only the mark";

@@ -91,9 +91,9 @@ TEST_F(ServiceUploadTest, RowsWithoutDataAreRefusedBeforeAnythingIsSent) {
     ASSERT_NO_FATAL_FAILURE(Connect());
     const QString endOnly =
         WriteHexFile(folder.filePath(QStringLiteral("end.hex")), {QStringLiteral(":00000001FF")});
-    const QString highCode = WriteHexFile(folder.filePath(QStringLiteral("high.hex")),
-                                          {QStringLiteral(":020000040800F2"), HexRecord(0, 0, ImageRow(0)),
-                                           QStringLiteral(":00000001FF")});
+    const QString highCode = WriteHexFile(
+        folder.filePath(QStringLiteral("high.hex")),
+        {QStringLiteral(":020000040800F2"), HexRecord(0, 0, ImageRow(0)), QStringLiteral(":00000001FF")});
     const QString missing = folder.filePath(QStringLiteral("missing.hex"));
     for (const QString& path : {endOnly, highCode, missing}) {
         dialogs->messages.clear();
@@ -114,9 +114,9 @@ TEST_F(ServiceUploadTest, PartialFileQuestionCountsTheRowsRead) {
     ASSERT_NO_FATAL_FAILURE(Connect());
     QString bad = HexRecord(0, 0x20, ImageRow(2));
     bad.replace(bad.size() - 2, 2, QStringLiteral("00"));
-    const QString path =
-        WriteHexFile(folder.filePath(QStringLiteral("two.hex")),
-                     {HexRecord(0, 0, ImageRow(0)), HexRecord(0, 0x10, ImageRow(1)), bad, QStringLiteral(":00000001FF")});
+    const QString path = WriteHexFile(
+        folder.filePath(QStringLiteral("two.hex")),
+        {HexRecord(0, 0, ImageRow(0)), HexRecord(0, 0x10, ImageRow(1)), bad, QStringLiteral(":00000001FF")});
     dialogs->QueueMessageAnswer(mrOk);
     dialogs->QueueMessageAnswer(mrYes);
     UploadThroughMenu(path);
@@ -154,10 +154,11 @@ TEST_F(ServiceUploadTest, AnyLineEndMarkAndTrailingBlanksRead) {
         dialogs->messages.clear();
         UploadThroughMenu(path);
         ++uploads;
-        EXPECT_TRUE(dialogs->messages.isEmpty()) << uploads << " " << dialogs->messages.value(0).text.toStdString();
+        EXPECT_TRUE(dialogs->messages.isEmpty())
+            << uploads << " " << dialogs->messages.value(0).text.toStdString();
         EXPECT_EQ(loader.FramesStartingWith("EE").size(), uploads);
-        EXPECT_EQ(loader.Image(), ImageRow(first) + ImageRow(first + 1) + ImageRow(first + 2) +
-                                      QByteArray(16, char(0xFF)))
+        EXPECT_EQ(loader.Image(),
+                  ImageRow(first) + ImageRow(first + 1) + ImageRow(first + 2) + QByteArray(16, char(0xFF)))
             << uploads;
     }
 
@@ -179,9 +180,9 @@ TEST_F(ServiceUploadTest, OkSendsTheFileThePathNames) {
     ASSERT_NO_FATAL_FAILURE(Connect());
     const QString first = WriteHexFile(folder.filePath(QStringLiteral("first.hex")),
                                        {HexRecord(0, 0, ImageRow(0)), QStringLiteral(":00000001FF")});
-    const QString second = WriteHexFile(folder.filePath(QStringLiteral("second.hex")),
-                                        {HexRecord(0, 0, ImageRow(7)), HexRecord(0, 0x10, ImageRow(8)),
-                                         QStringLiteral(":00000001FF")});
+    const QString second = WriteHexFile(
+        folder.filePath(QStringLiteral("second.hex")),
+        {HexRecord(0, 0, ImageRow(7)), HexRecord(0, 0x10, ImageRow(8)), QStringLiteral(":00000001FF")});
     dialogs->QueueExec([first, second](QDialog& dialog) {
         auto& viewer = dynamic_cast<TformUpdateInsertion&>(dialog);
         ScriptedDialogs::Current().QueueFile(first);
