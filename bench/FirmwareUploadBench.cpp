@@ -5,6 +5,7 @@
 // the wire and the waits alone need.
 #include "device/ControllerHost.h"
 #include "device/DeviceController.h"
+#include "firmware/FirmwareImage.h"
 #include "firmware/UpdateThread.h"
 #include "firmware/UploadPackets.h"
 #include "firmware/fUpdateIns.h"
@@ -30,23 +31,31 @@ public:
     QWidget* HostWindow() override { return nullptr; }
 };
 
-// The firmware text: the title, then 16-byte data records from address 0.
-QStringList FirmwareLines() {
+// The image's bytes.
+QByteArray ImageBytes() {
+    QByteArray image;
+    for (int at = 0; at < kImageBytes; ++at)
+        image.append(char(at * 13 & 0xFF));
+    return image;
+}
+
+// The firmware text: the title, then 16-byte data records from address 0, then the end record.
+QStringList FirmwareLines(const QByteArray& image) {
     QStringList lines{QStringLiteral("VER 01.004.014")};
-    for (int address = 0; address < kImageBytes; address += 16) {
+    for (int address = 0; address < image.size(); address += 16) {
         QByteArray record;
         record.append(char(16));
         record.append(char(address >> 8));
         record.append(char(address & 0xFF));
         record.append(char(0));
-        for (int i = 0; i < 16; ++i)
-            record.append(char((address + i) * 13 & 0xFF));
+        record.append(image.mid(address, 16));
         int sum = 0;
         for (char c : record)
             sum += quint8(c);
         record.append(char((256 - sum % 256) % 256));
         lines.append(u':' + QString::fromLatin1(record.toHex().toUpper()));
     }
+    lines.append(QStringLiteral(":00000001FF"));
     return lines;
 }
 
@@ -65,26 +74,33 @@ int main(int argc, char** argv) {
     device.NoGoodbye = true;
 
     TformUpdateIns window;
-    const QStringList lines = FirmwareLines();
+    const QByteArray image = ImageBytes();
+    // Read as the update window reads the image the program carries.
+    const TFirmwareImage firmware = ReadFirmwareImage(FirmwareLines(image));
+    if (firmware.Rows.size() != kImageBytes / 16) {
+        std::printf("the image does not read: %s\n", qPrintable(firmware.Fault));
+        return 1;
+    }
     const qint64 start = Clock::NowMs();
-    TUpdateThread thread(&window, lines, &device, start);
+    TUpdateThread thread(&window, firmware.Rows, &device, start);
     QEventLoop loop;
     QObject::connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
     thread.start();
     loop.exec();
     const qint64 wallMs = Clock::NowMs() - start;
 
-    const qint64 packets = (lines.size() - 1 + 3) / 4;
+    const qint64 packets = (firmware.Rows.size() + 3) / 4;
     const qint64 wireBytes = loader.Received().size() + loader.AnswerBytes();
     const double wireMs = 1000.0 * double(wireBytes) / kBytesPerSecond;
     const double limitMs = wireMs + double(packets * kPacketPauseMs + kFlashRewriteMs);
     std::printf("64 KB image, %lld packets, %lld bytes on the wire at %d bytes/s\n", packets, wireBytes,
                 kBytesPerSecond);
-    std::printf("result: %s, image %s, sums %s\n", window.UpdateState == 3 ? "done" : "FAILED",
-                loader.Image().size() == kImageBytes ? "complete" : "INCOMPLETE",
+    const bool stored = loader.Image() == image;
+    std::printf("result: %s, image stored %s, sums %s\n", window.UpdateState == 3 ? "done" : "FAILED",
+                stored ? "identical to the file's bytes" : "DIFFERENT FROM THE FILE",
                 loader.SumsMatched() ? "matched" : "WRONG");
     std::printf("wire-limited time %.1f s (wire %.1f s + pauses %.1f s), wall time %.1f s: %+.1f %%\n",
                 limitMs / 1000, wireMs / 1000, (limitMs - wireMs) / 1000, double(wallMs) / 1000,
                 100.0 * (double(wallMs) - limitMs) / limitMs);
-    return window.UpdateState == 3 ? 0 : 1;
+    return window.UpdateState == 3 && stored && loader.SumsMatched() ? 0 : 1;
 }

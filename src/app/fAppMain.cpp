@@ -358,6 +358,7 @@ void TFormAppMain::ConnectAndOfferUpdate() {
     const bool ok = controller_->Connect();
     if (!formUpdateIns) return;
     formUpdateIns->UpdateState = 0;
+    if (ok) formUpdateIns->ReportImageFault(controller_->LogPane());
     if (ok && formUpdateIns->HasImage() &&
         FirmwareUpdateOffered(PanelVersionFromStatus(StatusBar1->PanelText(1)),
                               formUpdateIns->ImageVersion()))

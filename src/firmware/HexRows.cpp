@@ -1,6 +1,7 @@
 #include "firmware/HexRows.h"
 
 #include "base/Convert.h"
+#include "base/Cp1251.h"
 
 #include <optional>
 
@@ -34,7 +35,9 @@ int HexDigit(QChar c) {
 
 // One record, or the reason it is none.
 std::optional<TRecord> ParseRecord(QString line, QString& reason) {
-    if (line.endsWith(u'\r')) line.chop(1);
+    // Editors leave blanks and tabs after a record; they are no part of it.
+    while (line.endsWith(u' ') || line.endsWith(u'\t'))
+        line.chop(1);
     bool hexOnly = line.size() >= 11 && line.startsWith(u':') && line.size() % 2 == 1;
     QList<int> bytes;
     for (qsizetype at = 1; hexOnly && at < line.size(); at += 2) {
@@ -120,5 +123,22 @@ THexRows ReadHexRows(const QStringList& lines) {
             result.Rows.last().Cells[offset % 16] = record->Bytes.at(i);
         }
     }
-    return stop(lines.size() + 1, QStringLiteral("нет записи конца файла"));
+    // Named by the last line read: the one that should have been followed by the end record.
+    return stop(int(lines.size()), QStringLiteral("нет записи конца файла"));
+}
+
+QStringList HexFileLines(const QByteArray& bytes) {
+    static const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+    QString text = fromCp1251(bytes.startsWith(kUtf8Bom) ? bytes.mid(kUtf8Bom.size()) : bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n')) text.chop(1); // the last line's break
+    return text.isEmpty() ? QStringList() : text.split(u'\n');
+}
+
+bool THexRows::HoldsData() const {
+    for (const THexRow& row : Rows)
+        for (const QString& cell : row.Cells)
+            if (!cell.isEmpty()) return true;
+    return false;
 }

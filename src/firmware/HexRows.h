@@ -16,14 +16,23 @@ struct THexRow {
 struct THexRows {
     // The first row is always there, labelled "0000", even when no record fills it.
     QList<THexRow> Rows;
-    // The end-of-file record was reached; otherwise reading stopped at StopLine (1-based), for
-    // the reason given, and the rows hold only what came before.
+    // The end-of-file record was reached; otherwise reading stopped at StopLine (1-based; for a
+    // missing end record the last line, 0 when there is none), for the reason given, and the
+    // rows hold only what came before.
     bool Complete = false;
     int StopLine = 0;
     QString StopReason;
+
+    // Some row holds a byte of the file.
+    bool HoldsData() const;
 };
 
-// Reads the file's lines (a CR left at a line's end is ignored). Every record's checksum is
+// The lines of a HEX file's bytes (Windows-1251 text): a UTF-8 byte-order mark before the first
+// line is dropped; a line ends at CR LF, LF or CR; the break after the last line ends it and
+// makes no empty line of its own.
+QStringList HexFileLines(const QByteArray& bytes);
+
+// Reads the file's lines (blanks and tabs after a record are ignored). Every record's checksum is
 // checked. Data records fill consecutive rows: a record may continue the current row or begin
 // the next one; any other address is a jump, which ends the reading. Extended address records
 // set the 64 KB segment (rows from "1000" on for the second); a file that simply carries on past

@@ -96,14 +96,23 @@ private:
 
 void ServiceUpload(TFormAppMainController& controller, TFormMain& main) {
     if (!formUpdateInsertion || DialogService::Instance().ExecModal(*formUpdateInsertion) != mrOk) return;
+    formUpdateInsertion->ReadNamedFile();
     main.KtProgressBar1->SetTotalParts(0);
     TDeviceController* device = controller.GetDeviceController();
     if (!device || formUpdateInsertion->etPath->text().isEmpty() || controller.Busy()) return;
+    // Rows of "FF" padding alone would have the panel rewrite its flash with nothing: the
+    // rows read must hold a byte of the file, and "EE" follows only once every packet,
+    // those that carry it included, has been taken.
+    if (!formUpdateInsertion->HoldsData()) {
+        ShowError(QStringLiteral("В файле прошивки не прочитано ни одного байта данных. Прошивка не "
+                                 "загружена в панель."));
+        return;
+    }
     if (!formUpdateInsertion->ImageComplete() &&
-        MessageDlg(
-            QStringLiteral("Файл прошивки прочитан не полностью. Загрузить в панель только прочитанные "
-                           "строки?"),
-            TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
+        MessageDlg(QStringLiteral("Файл прошивки прочитан не полностью: прочитано строк по 16 байт — %1. "
+                                  "Загрузить в панель только прочитанные строки?")
+                       .arg(formUpdateInsertion->RowsRead()),
+                   TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     main.PausePollTimer();
     controller.LockUI();

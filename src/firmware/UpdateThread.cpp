@@ -10,10 +10,13 @@
 #include "platform/Delay.h"
 
 #include <QMetaObject>
+#include <QSemaphore>
+#include <atomic>
+#include <memory>
 
-TUpdateThread::TUpdateThread(TformUpdateIns* window, const QStringList& source, TDeviceController* device,
+TUpdateThread::TUpdateThread(TformUpdateIns* window, const QStringList& rows, TDeviceController* device,
                              qint64 startMs)
-    : Window(window), Source(source), Device(device), StartMs(startMs) {}
+    : Window(window), Rows(rows), Device(device), StartMs(startMs) {}
 
 void TUpdateThread::run() {
     Show([](TformUpdateIns& w) { w.MarkFailed(); });
@@ -28,7 +31,8 @@ void TUpdateThread::run() {
 }
 
 bool TUpdateThread::Upload() {
-    totalParts_ = UploadTotalParts(int(Source.size()));
+    // Counted as the firmware text's lines: the title and one record a row.
+    totalParts_ = UploadTotalParts(int(Rows.size()) + 1);
     Show([total = totalParts_](TformUpdateIns& w) {
         w.StopLinkCheck();
         w.SetTotalParts(total);
@@ -44,7 +48,7 @@ bool TUpdateThread::Upload() {
     Step();
     QString eraseCommand;
     if (!SendPackets(eraseCommand)) return false;
-    Show([](TformUpdateIns& w) { w.DisableExit(); });
+    if (!LockExit()) return false;
     if (!SendErase(eraseCommand)) return false;
     WaitForFlash();
     if (Stopping()) return false;
@@ -57,14 +61,11 @@ bool TUpdateThread::Upload() {
 
 bool TUpdateThread::SendPackets(QString& eraseCommand) {
     TUploadPackets packets;
-    for (qsizetype i = 1; i < Source.size(); i += 4) {
+    for (qsizetype i = 0; i < Rows.size(); i += 4) {
         Show([](TformUpdateIns& w) {
             w.ShowStatus(QStringLiteral("Идет загрузка новой версии прошивки..."), clBlack);
         });
-        QStringList rows;
-        for (qsizetype j = i; j < i + 4 && j < Source.size(); ++j)
-            rows.append(RecordData(Source.at(j)));
-        const QString packet = packets.Build(int(i - 1), rows);
+        const QString packet = packets.Build(int(i), Rows.mid(i, 4));
         bool accepted = false;
         for (int attempt = 1; attempt <= 3 && !accepted; ++attempt) {
             if (!Stopping()) {
@@ -116,6 +117,24 @@ void TUpdateThread::Show(std::function<void(TformUpdateIns&)> change) {
     QMetaObject::invokeMethod(
         Window, [window = Window, change = std::move(change)] { window->FromUploadThread(change); },
         Qt::QueuedConnection);
+}
+
+bool TUpdateThread::LockExit() {
+    if (Stopping()) return false;
+    const auto locked = std::make_shared<std::atomic_bool>(false);
+    const auto done = std::make_shared<QSemaphore>();
+    QMetaObject::invokeMethod(
+        Window,
+        [window = Window, locked, done] {
+            *locked = window->LockExitForFlash();
+            done->release();
+        },
+        Qt::QueuedConnection);
+    // Not a blocking queued call: the window waits for this thread to end once it has asked it
+    // to stop (and Qt drops the call when the window is gone), so the wait gives way to a stop.
+    while (!done->tryAcquire(1, 5))
+        if (Stopping()) return false;
+    return *locked;
 }
 
 void TUpdateThread::Step() {

@@ -7,12 +7,13 @@
 class TDeviceController;
 class TformUpdateIns;
 
-// The automatic firmware update: uploads the program's own firmware text (a title line, then
-// Intel HEX records taken as consecutive 16-byte rows from address 0) to the panel's boot
-// loader, then waits out the panel's flash rewrite. It does not log (the log is a window
-// control) and touches the update window only through calls queued to the user-interface
-// thread. While it runs the main window is locked and disabled and its link check is off, so
-// nothing else talks to the panel.
+// The automatic firmware update: uploads the rows of the program's own firmware image (read
+// and checked by the update window: 16-byte rows from address 0) to the panel's boot loader,
+// then waits out the panel's flash rewrite. It does not log (the log is a window control) and
+// touches the update window only through calls queued to the user-interface thread; before the
+// flash rewrite, the point of no return, it waits until the window has locked its way out.
+// While it runs the main window is locked and disabled and its link check is off, so nothing
+// else talks to the panel.
 //
 // Stopping: requestInterruption(). The thread then sends nothing more, runs its loops out
 // without requests and shows nothing more; a request already under way ends first.
@@ -21,8 +22,8 @@ class TUpdateThread : public QThread {
 public:
     // device may be null (no connection): the update then only reports its failure. The window
     // must outlive the thread.
-    TUpdateThread(TformUpdateIns* window, const QStringList& source, TDeviceController* device,
-                  qint64 startMs);
+    // rows: the data digits of each 16-byte row, from row 0 on.
+    TUpdateThread(TformUpdateIns* window, const QStringList& rows, TDeviceController* device, qint64 startMs);
 
 protected:
     void run() override;
@@ -36,6 +37,9 @@ private:
 
     // Queues a change of the window, unless the thread has been asked to stop.
     void Show(std::function<void(TformUpdateIns&)> change);
+    // Has the window lock its way out and waits until it has; false when it did not (the window
+    // had asked this thread to stop, or is gone).
+    bool LockExit();
     // One part of the bar done, with the elapsed and remaining times.
     void Step();
     void ShowElapsed();
@@ -43,7 +47,7 @@ private:
     bool Stopping() const { return isInterruptionRequested(); }
 
     TformUpdateIns* const Window;
-    const QStringList Source;
+    const QStringList Rows;
     TDeviceController* const Device;
     const qint64 StartMs;
     int totalParts_ = 0;

@@ -24,10 +24,6 @@ bool EchoAccepted(const QString& packet, const QString& answer) {
     return answer.trimmed().left(4) == packet.mid(1, 4);
 }
 
-QString RecordData(const QString& line) {
-    return line.mid(9, line.size() - 11);
-}
-
 int UploadTotalParts(int sourceLines) {
     return (sourceLines - 1) / 4 + 102;
 }

@@ -32,10 +32,6 @@ private:
 // with the packet's address (characters 2 to 5 of the packet).
 bool EchoAccepted(const QString& packet, const QString& answer);
 
-// The data digits of an Intel HEX record of the embedded image: the line without its colon,
-// length, address and type (9 characters) and without its checksum (the last 2).
-QString RecordData(const QString& line);
-
 // The time-out of the boot loader's flash rewrite after "EE", and the pause after every packet
 // try: both fixed by the boot loader.
 constexpr int kFlashRewriteMs = 15000;

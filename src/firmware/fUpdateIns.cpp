@@ -3,7 +3,9 @@
 #include "app/DesignedControls.h"
 #include "app/StatusBar.h"
 #include "app/fMain.h"
+#include "base/LogWriter.h"
 #include "firmware/EmbeddedFirmware.h"
+#include "firmware/HexRows.h"
 #include "firmware/UpdateThread.h"
 #include "platform/CenterOnOwner.h"
 #include "platform/Clock.h"
@@ -93,7 +95,7 @@ TformUpdateIns::TformUpdateIns(QWidget* owner)
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
 
     // FormCreate: an image the program does not carry, or cannot read, offers nothing.
-    LoadFirmwareText(EmbeddedFirmwareText());
+    LoadFirmwareText(EmbeddedFirmwareBytes());
 }
 
 TformUpdateIns::~TformUpdateIns() {
@@ -104,27 +106,22 @@ TformUpdateIns::~TformUpdateIns() {
     }
 }
 
-void TformUpdateIns::LoadFirmwareText(const QString& text) {
-    // Lines as a text file has them: CR LF or LF, the last line break ending the last line.
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (lines.endsWith(u'\n')) lines.chop(1);
-    memRes->setPlainText(lines);
-    const TFirmwareVersion version =
-        HasImage() ? VersionFromText(FirmwareLines().at(0), -1) : TFirmwareVersion{-1, -1};
+void TformUpdateIns::LoadFirmwareText(const QByteArray& bytes) {
+    const QStringList lines = HexFileLines(bytes);
+    memRes->setPlainText(lines.join(u'\n'));
+    image_ = ReadFirmwareImage(lines);
+    imageFaultReported_ = false;
+    const TFirmwareVersion version = HasImage() ? VersionFromText(lines.at(0), -1) : TFirmwareVersion{-1, -1};
     FileMajor = version.Major;
     FileMinor = version.Minor;
     if (FileMajor != -1 && FileMinor != -1 && FormMain)
-        FormMain->setWindowTitle(FormMain->windowTitle() + QStringLiteral(" (") + FirmwareLines().at(0) +
-                                 u')');
+        FormMain->setWindowTitle(FormMain->windowTitle() + QStringLiteral(" (") + lines.at(0) + u')');
 }
 
-bool TformUpdateIns::HasImage() const {
-    return !memRes->toPlainText().isEmpty();
-}
-
-QStringList TformUpdateIns::FirmwareLines() const {
-    return HasImage() ? memRes->toPlainText().split(u'\n') : QStringList();
+void TformUpdateIns::ReportImageFault(TLogWriter* log) {
+    if (image_.Fault.isEmpty() || imageFaultReported_ || !log) return;
+    imageFaultReported_ = true;
+    log->WriteError(QStringLiteral("Встроенная прошивка не будет предложена: ") + image_.Fault);
 }
 
 void TformUpdateIns::showEvent(QShowEvent* event) {
@@ -148,7 +145,7 @@ void TformUpdateIns::FormShow() {
     lbError->clear();
     SetTextColor(lbError, clBlack);
     if (FormMain) lbOldName->setText(FormMain->StatusBar1->PanelText(1));
-    if (HasImage()) lbNewName->setText(FirmwareLines().at(0));
+    if (HasImage()) lbNewName->setText(memRes->toPlainText().section(u'\n', 0, 0));
 }
 
 void TformUpdateIns::SetTimesVisible(bool visible) {
@@ -167,7 +164,7 @@ void TformUpdateIns::btnUpdateVerClick() {
     SetTimesVisible(true);
     stopAsked_ = false;
     exitWhenEnded_ = false;
-    auto* thread = new TUpdateThread(this, FirmwareLines(), CurrentDeviceController(), Clock::NowMs());
+    auto* thread = new TUpdateThread(this, image_.Rows, CurrentDeviceController(), Clock::NowMs());
     thread_ = thread;
     // The thread frees itself once it has ended; the window forgets it at the same moment.
     connect(thread, &QThread::finished, this, [this] { UploadEnded(); });
@@ -255,8 +252,10 @@ void TformUpdateIns::ShowStatus(const QString& text, TColor color) {
     SetTextColor(lbError, color);
 }
 
-void TformUpdateIns::DisableExit() {
+bool TformUpdateIns::LockExitForFlash() {
+    if (stopAsked_) return false;
     btnExit->setEnabled(false);
+    return true;
 }
 
 void TformUpdateIns::ShowSuccess() {

@@ -2,6 +2,7 @@
 
 #include "app/fAppMain.h"
 #include "base/Color.h"
+#include "firmware/FirmwareImage.h"
 #include "firmware/UpdateThread.h"
 
 #include <QDialog>
@@ -13,6 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class TKtPanel;
 class TKtProgressBar;
+class TLogWriter;
 
 // The update window: offers the firmware image the program carries when it is newer than the
 // connected panel's firmware, runs the automatic upload thread with its progress, times and
@@ -28,14 +30,18 @@ public:
     // A running upload is asked to stop and waited for: it uses the window to the end.
     ~TformUpdateIns() override;
 
-    // The firmware text: line 0 the version title ("VER 01.004.014"), then the Intel HEX
-    // records. The title's version goes into FileMajor and FileMinor (-1 where it does not
-    // parse); with both known the main window's caption shows the title.
-    void LoadFirmwareText(const QString& text);
-    // The program carries an image (the text holds a line).
-    bool HasImage() const;
-    // memRes's lines: the title, then the records.
-    QStringList FirmwareLines() const;
+    // The firmware text as the program carries it (Windows-1251): line 0 the version title
+    // ("VER 01.004.014"), then the Intel HEX records. The records are read as the viewer reads a
+    // file; only an image that reads whole, holds data and has its bytes without a gap from
+    // address 0 is usable. The title's version of a usable image goes into FileMajor and
+    // FileMinor (-1 where it does not parse, and for an unusable image); with both known the
+    // main window's caption shows the title.
+    void LoadFirmwareText(const QByteArray& bytes);
+    // The program carries a usable image: only then is the update offered.
+    bool HasImage() const { return !image_.Rows.isEmpty(); }
+    // Writes to the log why the image the program carries is unusable; once, and nothing when
+    // the image is usable or there is none.
+    void ReportImageFault(TLogWriter* log);
     TFirmwareVersion ImageVersion() const { return {FileMajor, FileMinor}; }
 
     void FormShow();
@@ -48,7 +54,8 @@ public:
     // An upload runs (its thread has not ended yet).
     bool UploadRunning() const { return thread_ != nullptr; }
 
-    // What the upload thread changes, each through a call queued to this window.
+    // What the upload thread changes, each through a call queued to this window (the point of no
+    // return through one the thread waits for).
     void FromUploadThread(const std::function<void(TformUpdateIns&)>& change);
     void StopLinkCheck();
     void MarkFailed();
@@ -58,7 +65,10 @@ public:
     void ShowElapsed(const QString& text);
     void ShowRemaining(const QString& text);
     void ShowStatus(const QString& text, TColor color);
-    void DisableExit();
+    // The point of no return: the exit button disabled (so the close box and Esc are refused as
+    // well) before the flash rewrite is asked for. False when the window has already asked the
+    // upload to stop.
+    bool LockExitForFlash();
     void ShowSuccess();
     void ShowFailure();
 
@@ -90,6 +100,8 @@ private:
     void Leave(int state);
     void SetTimesVisible(bool visible);
 
+    TFirmwareImage image_;
+    bool imageFaultReported_ = false;
     QPointer<TUpdateThread> thread_;
     // The window has asked the upload to stop: what the thread still sends is dropped.
     bool stopAsked_ = false;

@@ -1,7 +1,6 @@
 #include "firmware/fUpdateInsertion.h"
 
 #include "base/Convert.h"
-#include "base/Cp1251.h"
 #include "firmware/HexRows.h"
 #include "platform/DialogService.h"
 #include "uikit/ImageList.h"
@@ -12,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,6 +129,7 @@ void TformUpdateInsertion::ClearRows() {
     sgHex->setVerticalHeaderItem(0, new QTableWidgetItem(QStringLiteral("0000")));
     rowsRead_ = 0;
     complete_ = false;
+    holdsData_ = false;
 }
 
 void TformUpdateInsertion::KtBitBtn1Click() {
@@ -140,16 +141,22 @@ void TformUpdateInsertion::KtBitBtn1Click() {
     ReadFile(path);
 }
 
+void TformUpdateInsertion::ReadNamedFile() {
+    const QString path = etPath->text();
+    if (path.isEmpty() || QFileInfo(path) == QFileInfo(shownPath_)) return;
+    ClearRows();
+    ReadFile(path);
+}
+
 void TformUpdateInsertion::ReadFile(const QString& path) {
+    shownPath_ = path;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         MessageDlg(QStringLiteral("Не удалось открыть файл: ") + file.errorString(), TMsgDlgType::mtError,
                    mbOK);
         return;
     }
-    QStringList lines = fromCp1251(file.readAll()).split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast(); // the last line's break
-    const THexRows hex = ReadHexRows(lines);
+    const THexRows hex = ReadHexRows(HexFileLines(file.readAll()));
     sgHex->setRowCount(qMax(kDataRowsShown, int(hex.Rows.size())));
     for (int row = 0; row < hex.Rows.size(); ++row) {
         sgHex->setVerticalHeaderItem(row, new QTableWidgetItem(hex.Rows.at(row).Label));
@@ -159,6 +166,7 @@ void TformUpdateInsertion::ReadFile(const QString& path) {
     }
     rowsRead_ = int(hex.Rows.size());
     complete_ = hex.Complete;
+    holdsData_ = hex.HoldsData();
     if (!hex.Complete)
         MessageDlg(QStringLiteral(
                        "Файл прочитан не полностью: строка %1, %2. В таблице только данные до этой строки.")

@@ -26,11 +26,17 @@ public:
     // reading stops before the file's end record the user is told where and why.
     void KtBitBtn1Click();
 
+    // OK: when the path field has been changed by hand to name another file than the one the
+    // grid shows, that file is read first, so that what is sent is the file the window names.
+    void ReadNamedFile();
+
     int RowCount() const;
     QString Cell(int column, int row) const;
     int RowsRead() const { return rowsRead_; }
     // The file was read up to its end record.
     bool ImageComplete() const { return complete_; }
+    // Some row read holds a byte of the file.
+    bool HoldsData() const { return holdsData_; }
 
     TKtGroupBox* KtGroupBox1;
     QLabel* Label1;
@@ -47,8 +53,11 @@ private:
     void ClearRows();
     void ReadFile(const QString& path);
 
+    // The file the grid shows (empty before the first).
+    QString shownPath_;
     int rowsRead_ = 0;
     bool complete_ = false;
+    bool holdsData_ = false;
 };
 
 extern TformUpdateInsertion* formUpdateInsertion;

@@ -33,11 +33,11 @@ TEST(HexRows, SecondSegmentLabels) {
     for (bool extended : {true, false}) {
         QStringList lines{Record(4, 0, {QStringLiteral("00"), QStringLiteral("00")})};
         for (int r = 0; r < 0x1000; ++r)
-            lines.append(Record(0, r * 16, Bytes(16, r)) + u'\r');
+            lines.append(Record(0, r * 16, Bytes(16, r)));
         if (extended) lines.append(Record(4, 0, {QStringLiteral("00"), QStringLiteral("01")}));
         lines.append(Record(0, 0, Bytes(16, 7)));
         lines.append(kEnd);
-        const THexRows hex = ReadHexRows(lines);
+        const THexRows hex = ReadHexRows(HexFileLines(lines.join(QStringLiteral("\r\n")).toLatin1()));
         EXPECT_TRUE(hex.Complete) << extended;
         ASSERT_EQ(hex.Rows.size(), 0x1001);
         EXPECT_EQ(hex.Rows[0xFFF].Label, QStringLiteral("0FFF"));
@@ -84,4 +84,29 @@ TEST(HexRows, RecordsAtTheirOffsets) {
 
     const THexRows half = ReadHexRows({Record(0, 0x08, Bytes(8, 0)), kEnd});
     EXPECT_EQ(half.Rows[0].Cells, QStringList(8) + Bytes(8, 0));
+}
+
+// The lines of a file's bytes: CR LF, LF and CR all end a line, a UTF-8 byte-order mark before
+// the first line is dropped, the break after the last line adds no empty line; the reader
+// ignores blanks and tabs after a record, and a file without its end record stops at its last
+// line.
+TEST(HexRows, LineEndsMarkAndTrailingBlanks) {
+    EXPECT_EQ(
+        HexFileLines("\xEF\xBB\xBF"
+                     "a\r\nb\rc\nd\r\n"),
+        (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_EQ(HexFileLines("a\r\n\r\nb"), (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
+    EXPECT_TRUE(HexFileLines("").isEmpty());
+    EXPECT_EQ(HexFileLines("\xEF\xBB\xBF"), QStringList()) << "only the mark";
+
+    const THexRows hex = ReadHexRows({Record(0, 0, Bytes(16, 0)) + QStringLiteral(" \t"),
+                                      Record(0, 0x10, Bytes(16, 16)) + QStringLiteral("\t"), kEnd + u' '});
+    EXPECT_TRUE(hex.Complete);
+    EXPECT_TRUE(hex.HoldsData());
+    EXPECT_EQ(hex.Rows[1].Cells, Bytes(16, 16));
+
+    const THexRows noEnd = ReadHexRows({Record(0, 0, Bytes(16, 0)), Record(0, 0x10, Bytes(16, 16))});
+    EXPECT_EQ(noEnd.StopLine, 2);
+    EXPECT_EQ(ReadHexRows({}).StopLine, 0);
+    EXPECT_FALSE(ReadHexRows({kEnd}).HoldsData());
 }

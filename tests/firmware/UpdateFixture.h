@@ -70,12 +70,13 @@ protected:
         });
     }
 
-    // The image of `rows` rows under the title "VER 01.004.014".
-    static QString Firmware(int rows) {
+    // The firmware text of `rows` rows under the title "VER 01.004.014", as the program carries it.
+    static QByteArray Firmware(int rows) {
         QStringList lines{QStringLiteral("VER 01.004.014")};
         for (int r = 0; r < rows; ++r)
             lines.append(HexRecord(0, r * 16, ImageRow(r)));
-        return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+        lines.append(QStringLiteral(":00000001FF"));
+        return toCp1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     }
 
     // Connects the way the program starts, offering the update when there is one.

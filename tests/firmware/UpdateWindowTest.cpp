@@ -163,3 +163,66 @@ TEST_F(UpdateFixture, OfferNeedsAnImageNewerThanAPanelAt410) {
     connectAt("VER 01.004.009");
     connectAt("VER 01.004.014");
 }
+
+namespace {
+
+// Waits without running the interface thread's events, as a busy interface thread would.
+bool WaitHoldingTheInterface(const std::function<bool()>& done, int timeoutMs = 10000) {
+    const qint64 start = Clock::NowMs();
+    while (!done()) {
+        if (Clock::NowMs() - start > timeoutMs) return false;
+        Clock::SleepMs(1);
+    }
+    return true;
+}
+
+} // namespace
+
+// The point of no return: "EE" goes out only once the window has disabled its exit button, even
+// when the interface thread is slow to get there; from then on the close box and Esc are
+// refused and nothing disconnects while the panel rewrites its flash.
+TEST_F(UpdateFixture, ExitIsLockedBeforeTheErase) {
+    ConnectWithOffer(4);
+    Clock::SetScaleForTests(0.1); // a flash rewrite of 1.5 s
+    formUpdateIns->btnUpdateVer->click();
+    ASSERT_TRUE(WaitHoldingTheInterface([this] { return loader.FramesStartingWith("W").size() == 1; }));
+    Clock::SleepMs(300);
+    EXPECT_TRUE(loader.FramesStartingWith("EE").isEmpty()) << "the erase waits for the window";
+    EXPECT_TRUE(formUpdateIns->btnExit->isEnabled());
+
+    ASSERT_TRUE(WaitUntil([this] { return !loader.FramesStartingWith("EE").isEmpty(); }));
+    EXPECT_FALSE(formUpdateIns->btnExit->isEnabled());
+    formUpdateIns->close();
+    formUpdateIns->reject();
+    EXPECT_TRUE(formUpdateIns->isVisible());
+    ASSERT_TRUE(WaitUntil([] { return !formUpdateIns->UploadRunning(); }));
+    EXPECT_EQ(formUpdateIns->UpdateState, 3);
+    EXPECT_FALSE(loader.Frames().contains("rb"));
+    EXPECT_FALSE(loader.Frames().contains("st"));
+    EXPECT_EQ(loader.Image(), ImageRows(4));
+}
+
+// Exit pressed, or the window destroyed, while the thread waits for the window at the point of no
+// return: the thread gives up without "EE" and nothing hangs.
+TEST_F(UpdateFixture, StopWhileWaitingForTheLockSendsNoErase) {
+    ConnectWithOffer(4);
+    formUpdateIns->btnUpdateVer->click();
+    ASSERT_TRUE(WaitHoldingTheInterface([this] { return loader.FramesStartingWith("W").size() == 1; }));
+    Clock::SleepMs(50);
+    formUpdateIns->btnExit->click();
+    QueueConnect(mrCancel);
+    ASSERT_TRUE(WaitUntil([] { return !formUpdateIns->isVisible(); }));
+    EXPECT_FALSE(formUpdateIns->UploadRunning());
+    EXPECT_EQ(dialogs->execedDialogs.last(), QStringLiteral("FormConnect"));
+
+    ASSERT_NO_FATAL_FAILURE(ConnectWithOffer(4));
+    formUpdateIns->btnUpdateVer->click();
+    ASSERT_TRUE(WaitHoldingTheInterface([this] { return loader.FramesStartingWith("W").size() == 2; }));
+    Clock::SleepMs(50);
+    const qint64 start = Clock::NowMs();
+    delete formUpdateIns;
+    formUpdateIns = nullptr;
+    EXPECT_LT(Clock::NowMs() - start, 2000);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(loader.FramesStartingWith("EE").isEmpty());
+}

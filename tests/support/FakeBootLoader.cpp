@@ -1,5 +1,7 @@
 #include "support/FakeBootLoader.h"
 
+#include <algorithm>
+#include <iterator>
 #include <thread>
 
 namespace {
@@ -62,7 +64,12 @@ std::optional<QByteArray> FakeBootLoader::Respond(const QByteArray& command) {
 }
 
 std::optional<QByteArray> FakeBootLoader::BootAnswer(const QByteArray& command) {
-    if (command == "BL") return QByteArray("OK\r\n");
+    if (command == "BL") {
+        // A new upload: the sums start again.
+        std::fill(std::begin(sums_), std::end(sums_), quint8(0));
+        packets_ = 0;
+        return QByteArray("OK\r\n");
+    }
     if (command.startsWith('W')) return TakePacket(command);
     if (!command.startsWith("EE") || command.size() != 10) return std::nullopt;
     if (eraseSilent_) return QByteArray();

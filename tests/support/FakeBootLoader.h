@@ -6,9 +6,9 @@
 #include <chrono>
 
 // The panel with its boot loader: beside the panel's own commands it takes "+BL" CR (answered
-// "OK"), the packets "+W" aaaa ":" data ":" cc CR (the check byte verified, the data stored at
-// row aaaa, the address echoed) and "+EE" s1 s2 s3 s4 CR (the four sums verified against the
-// packets taken, "OK" when they match).
+// "OK"; the sums of an upload start there), the packets "+W" aaaa ":" data ":" cc CR (the check
+// byte verified, the data stored at row aaaa, the address echoed) and "+EE" s1 s2 s3 s4 CR (the
+// four sums verified against the packets taken, "OK" when they match).
 //
 // With a line speed set it paces itself as a wire of that many bytes a second would: a frame
 // is taken only once its last byte could have arrived, and an answer takes its bytes' time to
