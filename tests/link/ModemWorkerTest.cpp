@@ -1,5 +1,6 @@
 #include "base/Exceptions.h"
 #include "link/ModemTestSupport.h"
+#include "PrintQt.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,61 @@ template <class F> QString ModemFailure(F action) {
 
 TEST_F(ModemFixture, RegisteredOnlyInTheHomeNetworkOrRoaming) {
     modem.SetRegistration({"0,1", "0,5", "0,2", "1,1", "0,0"}); // 0,2 searching; 1,1 another reporting mode
-    for (bool registered : {true, true, false, false, false})
+    for (bool registered : {true, true, false, true, false})
         EXPECT_EQ(worker.IsRegistered(), registered);
     EXPECT_EQ(modem.CountOf("AT+CREG?"), 5);
 }
+
+namespace {
+
+struct RegistrationAnswer {
+    QByteArray reply; // the modem's whole answer to "AT+CREG?"
+    bool registered;
+};
+
+void PrintTo(const RegistrationAnswer& answer, std::ostream* os) {
+    ::PrintTo(answer.reply, os);
+}
+
+class ModemRegistration : public ModemFixture, public ::testing::WithParamInterface<RegistrationAnswer> {};
+
+QByteArray Answer(const QByteArray& lines) {
+    return lines + "\r\n\r\nOK\r\n";
+}
+
+} // namespace
+
+// The second number decides, whatever report setting the modem was left in; only the answer asked
+// for counts, not an unsolicited report or a garbled line.
+TEST_P(ModemRegistration, SecondNumberOneOrFiveIsRegistered) {
+    modem.SetReply("AT+CREG?", GetParam().reply);
+    EXPECT_EQ(worker.IsRegistered(), GetParam().registered);
+    EXPECT_EQ(modem.CountOf("AT+CREG?"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ModemRegistration,
+    ::testing::Values(
+        RegistrationAnswer{Answer("\r\n+CREG: 0,1"), true}, RegistrationAnswer{Answer("\r\n+CREG: 0,5"), true},
+        RegistrationAnswer{Answer("\r\n+CREG: 1,1"), true}, RegistrationAnswer{Answer("\r\n+CREG: 1,5"), true},
+        RegistrationAnswer{Answer("\r\n+CREG: 2,1,\"1A2B\",\"3C4D\""), true},
+        RegistrationAnswer{Answer("\r\n+CREG: 2,5,\"1A2B\",\"3C4D\",0"), true},
+        RegistrationAnswer{Answer("\r\n+creg:2 , 5"), true},                    // letter case, blanks
+        RegistrationAnswer{Answer("AT+CREG?\r\r\n+CREG: 1,5"), true},           // echo on
+        RegistrationAnswer{Answer("\r\n+CREG: 2\r\n\r\n+CREG: 1,1"), true},     // a report before it
+        RegistrationAnswer{Answer("\r\n+CREG: 0,0"), false}, RegistrationAnswer{Answer("\r\n+CREG: 1,2"), false},
+        RegistrationAnswer{Answer("\r\n+CREG: 2,2,\"1A2B\",\"3C4D\""), false},
+        RegistrationAnswer{Answer("\r\n+CREG: 0,3"), false}, RegistrationAnswer{Answer("\r\n+CREG: 2,4"), false},
+        // Garbled or not the answer asked for: not registered, so polling goes on.
+        RegistrationAnswer{Answer("\r\n+CREG: 0,15"), false}, RegistrationAnswer{Answer("\r\n+CREG: 01"), false},
+        RegistrationAnswer{Answer("\r\n+CREG: 5"), false}, RegistrationAnswer{Answer("\r\n+CREG: 1"), false},
+        RegistrationAnswer{Answer("\r\n+CREG: 1,\"1A2B\",\"3C4D\""), false},
+        RegistrationAnswer{Answer("\r\n+CREG: 1\r\n\r\n+CREG: 2,2"), false},
+        RegistrationAnswer{Answer("\r\n+CREG: x,1"), false}, RegistrationAnswer{Answer("\r\n+CREG: 0,x"), false},
+        RegistrationAnswer{Answer("\r\n+CREG: 10,1"), false}, RegistrationAnswer{Answer("\r\n+CREG: 3,1"), false},
+        RegistrationAnswer{Answer("\r\n+CREG: ,1"), false}, RegistrationAnswer{Answer("\r\n+CREG 0,1"), false},
+        RegistrationAnswer{Answer("\r\n+CGREG: 0,1"), false}, RegistrationAnswer{Answer("\r\n+CREG:"), false},
+        RegistrationAnswer{"\r\nOK\r\n", false}));
 
 TEST_F(ModemFixture, UnansweredCommandsAreTriedAndTimedOutAsGiven) {
     Clock::SetScaleForTests(0.005);
