@@ -193,7 +193,7 @@ TEST_P(DialRegistration, RegisteredInAnyReportSettingDialsAndReachesThePanel) {
     modem.Panel().SetAnswer("v", "VER 01 4.13");
     EXPECT_TRUE(Execute([&](TFormDial& d) {
         // A modem taken for unregistered would be polled for ever: give up, so the test fails.
-        auto stop = WhenModemHas(modem, "AT+CREG?", states.size() + 20, [&] { d.btnStop->click(); });
+        auto stop = WhenModemHas(modem, "AT+CREG?", int(states.size()) + 20, [&] { d.btnStop->click(); });
         d.bReDial->click();
     }));
     EXPECT_TRUE(worker.Connected);
