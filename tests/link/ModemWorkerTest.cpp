@@ -38,8 +38,9 @@ void PrintTo(const RegistrationAnswer& answer, std::ostream* os) {
 
 class ModemRegistration : public ModemFixture, public ::testing::WithParamInterface<RegistrationAnswer> {};
 
-QByteArray Answer(const QByteArray& lines) {
-    return lines + "\r\n\r\nOK\r\n";
+// Information lines as a modem frames them, then "OK".
+RegistrationAnswer Lines(const QByteArray& lines, bool registered) {
+    return {"\r\n" + lines + "\r\n\r\nOK\r\n", registered};
 }
 
 } // namespace
@@ -55,25 +56,20 @@ TEST_P(ModemRegistration, SecondNumberOneOrFiveIsRegistered) {
 INSTANTIATE_TEST_SUITE_P(
     Answers, ModemRegistration,
     ::testing::Values(
-        RegistrationAnswer{Answer("\r\n+CREG: 0,1"), true}, RegistrationAnswer{Answer("\r\n+CREG: 0,5"), true},
-        RegistrationAnswer{Answer("\r\n+CREG: 1,1"), true}, RegistrationAnswer{Answer("\r\n+CREG: 1,5"), true},
-        RegistrationAnswer{Answer("\r\n+CREG: 2,1,\"1A2B\",\"3C4D\""), true},
-        RegistrationAnswer{Answer("\r\n+CREG: 2,5,\"1A2B\",\"3C4D\",0"), true},
-        RegistrationAnswer{Answer("\r\n+creg:2 , 5"), true},                    // letter case, blanks
-        RegistrationAnswer{Answer("AT+CREG?\r\r\n+CREG: 1,5"), true},           // echo on
-        RegistrationAnswer{Answer("\r\n+CREG: 2\r\n\r\n+CREG: 1,1"), true},     // a report before it
-        RegistrationAnswer{Answer("\r\n+CREG: 0,0"), false}, RegistrationAnswer{Answer("\r\n+CREG: 1,2"), false},
-        RegistrationAnswer{Answer("\r\n+CREG: 2,2,\"1A2B\",\"3C4D\""), false},
-        RegistrationAnswer{Answer("\r\n+CREG: 0,3"), false}, RegistrationAnswer{Answer("\r\n+CREG: 2,4"), false},
+        Lines("+CREG: 0,1", true), Lines("+CREG: 0,5", true), Lines("+CREG: 1,1", true),
+        Lines("+CREG: 1,5", true), Lines("+CREG: 2,1,\"1A2B\",\"3C4D\"", true),
+        Lines("+CREG: 2,5,\"1A2B\",\"3C4D\",0", true),
+        Lines("+creg:2 , 5", true),                      // letter case, blanks
+        Lines("+CREG: 2\r\n\r\n+CREG: 1,1", true),       // an unsolicited report before it
+        RegistrationAnswer{"AT+CREG?\r" + Lines("+CREG: 1,5", true).reply, true}, // echo on
+        Lines("+CREG: 0,0", false), Lines("+CREG: 1,2", false), Lines("+CREG: 0,3", false),
+        Lines("+CREG: 2,4", false), Lines("+CREG: 2,2,\"1A2B\",\"3C4D\"", false),
         // Garbled or not the answer asked for: not registered, so polling goes on.
-        RegistrationAnswer{Answer("\r\n+CREG: 0,15"), false}, RegistrationAnswer{Answer("\r\n+CREG: 01"), false},
-        RegistrationAnswer{Answer("\r\n+CREG: 5"), false}, RegistrationAnswer{Answer("\r\n+CREG: 1"), false},
-        RegistrationAnswer{Answer("\r\n+CREG: 1,\"1A2B\",\"3C4D\""), false},
-        RegistrationAnswer{Answer("\r\n+CREG: 1\r\n\r\n+CREG: 2,2"), false},
-        RegistrationAnswer{Answer("\r\n+CREG: x,1"), false}, RegistrationAnswer{Answer("\r\n+CREG: 0,x"), false},
-        RegistrationAnswer{Answer("\r\n+CREG: 10,1"), false}, RegistrationAnswer{Answer("\r\n+CREG: 3,1"), false},
-        RegistrationAnswer{Answer("\r\n+CREG: ,1"), false}, RegistrationAnswer{Answer("\r\n+CREG 0,1"), false},
-        RegistrationAnswer{Answer("\r\n+CGREG: 0,1"), false}, RegistrationAnswer{Answer("\r\n+CREG:"), false},
+        Lines("+CREG: 0,15", false), Lines("+CREG: 01", false), Lines("+CREG: 5", false),
+        Lines("+CREG: 1", false), Lines("+CREG: 1,\"1A2B\",\"3C4D\"", false),
+        Lines("+CREG: 1\r\n\r\n+CREG: 2,2", false), Lines("+CREG: x,1", false), Lines("+CREG: 0,x", false),
+        Lines("+CREG: 10,1", false), Lines("+CREG: 3,1", false), Lines("+CREG: ,1", false),
+        Lines("+CREG 0,1", false), Lines("+CGREG: 0,1", false), Lines("+CREG:", false),
         RegistrationAnswer{"\r\nOK\r\n", false}));
 
 TEST_F(ModemFixture, UnansweredCommandsAreTriedAndTimedOutAsGiven) {
