@@ -45,6 +45,27 @@ bool HasResultLine(const QString& text, QLatin1String word) {
     return false;
 }
 
+// The answer to "AT+CREG?" is "+CREG: <n>,<stat>", with the cell's location fields after it when
+// the modem's stored profile has its registration reports switched on. n is only that report
+// setting (0, 1 or 2) and says nothing about the network; stat 1 is the home network, 5 roaming,
+// every other state (searching, refused, unknown) is not registered. An unsolicited report has
+// stat alone ("+CREG: 5") or stat followed by the quoted location, so its second field is never a
+// lone digit and it is not taken for the answer asked for; nor is a malformed one ("+CREG: 0,15",
+// no comma, letters), which leaves the caller polling. text: blanks removed, lower-cased.
+bool RegisteredAnswer(const QString& text) {
+    const QLatin1String tag("+creg:");
+    for (qsizetype from = 0; (from = text.indexOf(tag, from)) >= 0; ++from) {
+        const QStringView fields = QStringView(text).sliced(from + tag.size());
+        if (fields.size() < 3) continue;
+        const bool reportSetting = fields[0] >= u'0' && fields[0] <= u'2';
+        const bool registered = fields[2] == u'1' || fields[2] == u'5';
+        const bool statEnds =
+            fields.size() == 3 || fields[3] == u',' || fields[3] == u'\n' || fields[3] == u'\r';
+        if (reportSetting && fields[1] == u',' && registered && statEnds) return true;
+    }
+    return false;
+}
+
 bool ContainsAny(const QString& text, const QStringList& list) {
     for (const QString& item : list)
         if (asciiContains(text, item)) return true;
@@ -195,9 +216,7 @@ bool TModemWorker::IsRegistered() {
     QString answer;
     if (!SendAndReceive(QStringLiteral("AT+CREG?\r\n"), answer, QStringLiteral("OK"), 5)) return false;
     answer.remove(u' ');
-    answer = asciiLower(answer);
-    // Mode 0, then stat 1 (home network) or 5 (roaming).
-    return answer.contains(QStringLiteral("+creg:0,1")) || answer.contains(QStringLiteral("+creg:0,5"));
+    return RegisteredAnswer(asciiLower(answer));
 }
 
 bool TModemWorker::Dial(const QString& number) {

@@ -52,7 +52,8 @@ public:
     bool CheckAT();
     // Retries until the modem says "OK" or StopFlag is set.
     bool SetBearerService();
-    // Registered in the home network (+CREG: 0,1) or roaming (+CREG: 0,5).
+    // Registered in the home network or roaming: "+CREG: n,1" or "+CREG: n,5" for any report
+    // setting n (0, 1 or 2), location fields after it or not.
     bool IsRegistered();
     bool Dial(const QString& number);
     // Drops RTS for a second and raises it again for the call; plain sleeps.

@@ -1,4 +1,5 @@
 #include "link/ModemTestSupport.h"
+#include "PrintQt.h"
 #include "link/fDial.h"
 #include "support/RecordingLog.h"
 #include "support/ScriptedDialogs.h"
@@ -173,6 +174,71 @@ TEST_F(DialFixture, CancelAndCloseWhileWaitingForTheNetwork) {
     EXPECT_FALSE(Execute([](TFormDial& d) { d.close(); }));
     EXPECT_FALSE(worker.IsOpen());
 }
+
+namespace {
+
+// The location fields a modem adds when its registration reports are switched to full.
+const QByteArray kCell = ",\"1A2B\",\"3C4D\"";
+
+// Successive answers to "AT+CREG?", the last repeating.
+class DialRegistration : public DialFixture, public ::testing::WithParamInterface<QList<QByteArray>> {};
+using DialWithoutRegistration = DialRegistration;
+
+} // namespace
+
+// A modem left in another report setting by other software is registered as soon as it says so.
+TEST_P(DialRegistration, RegisteredInAnyReportSettingDialsAndReachesThePanel) {
+    const QList<QByteArray> states = GetParam();
+    modem.SetRegistration(states);
+    modem.Panel().SetAnswer("v", "VER 01 4.13");
+    EXPECT_TRUE(Execute([&](TFormDial& d) {
+        // A modem taken for unregistered would be polled for ever: give up, so the test fails.
+        auto stop = WhenModemHas(modem, "AT+CREG?", int(states.size()) + 20, [&] { d.btnStop->click(); });
+        d.bReDial->click();
+    }));
+    EXPECT_TRUE(worker.Connected);
+    EXPECT_EQ(modem.CountOf("AT+CREG?"), states.size());
+    EXPECT_EQ(modem.CountOf("ATD 5551234"), 1);
+    EXPECT_EQ(log.Texts(), kUpToRegistration + QStringList({"OK", "ATD 5551234", "Connect"}));
+
+    QString answer;
+    ASSERT_TRUE(Exchange(QStringLiteral("v"), answer));
+    EXPECT_EQ(answer, QStringLiteral(">VER 01 4.13\nOK\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(States, DialRegistration,
+                         ::testing::Values(QList<QByteArray>{"2,2" + kCell, "2,1" + kCell},
+                                           QList<QByteArray>{"1,5"}, QList<QByteArray>{"0,2", "0,5"},
+                                           QList<QByteArray>{"0,1"}));
+
+// Not registered, or an answer that does not say so plainly: the dialogue keeps asking and never
+// dials, until "Отмена".
+TEST_P(DialWithoutRegistration, KeepsPollingAndNeverDials) {
+    modem.SetRegistration(GetParam());
+    constexpr int kPolls = 6;
+    int dialsWhilePolling = -1;
+    QString statusWhilePolling;
+    const bool up = Execute([&](TFormDial& d) {
+        auto stop = WhenModemHas(modem, "AT+CREG?", kPolls, [&] {
+            statusWhilePolling = d.pStatus->text();
+            dialsWhilePolling = modem.CountOf("ATD 5551234");
+            d.btnStop->click();
+        });
+        d.bReDial->click();
+        EXPECT_TRUE(d.isVisible());
+    });
+    EXPECT_FALSE(up);
+    EXPECT_FALSE(worker.Connected);
+    EXPECT_EQ(statusWhilePolling, QStringLiteral("Ожидание регистрации в сети: AT+CREG"));
+    EXPECT_EQ(dialsWhilePolling, 0);
+    EXPECT_GE(modem.CountOf("AT+CREG?"), kPolls);
+    EXPECT_EQ(modem.CountOf("ATD 5551234"), 0);
+    EXPECT_EQ(log.Texts(), kUpToRegistration + QStringList({"+++", "ATH"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(States, DialWithoutRegistration,
+                         ::testing::Values(QList<QByteArray>{"2,2" + kCell}, QList<QByteArray>{"1,3"},
+                                           QList<QByteArray>{"0,15"}, QList<QByteArray>{"5"}));
 
 TEST_F(DialFixture, UnansweredInitialisationIsReportedAndHungUp) {
     Clock::SetScaleForTests(0.002);

@@ -1,5 +1,6 @@
 #include "base/Exceptions.h"
 #include "link/ModemTestSupport.h"
+#include "PrintQt.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,57 @@ template <class F> QString ModemFailure(F action) {
 
 TEST_F(ModemFixture, RegisteredOnlyInTheHomeNetworkOrRoaming) {
     modem.SetRegistration({"0,1", "0,5", "0,2", "1,1", "0,0"}); // 0,2 searching; 1,1 another reporting mode
-    for (bool registered : {true, true, false, false, false})
+    for (bool registered : {true, true, false, true, false})
         EXPECT_EQ(worker.IsRegistered(), registered);
     EXPECT_EQ(modem.CountOf("AT+CREG?"), 5);
 }
+
+namespace {
+
+struct RegistrationAnswer {
+    QByteArray reply; // the modem's whole answer to "AT+CREG?"
+    bool registered;
+};
+
+void PrintTo(const RegistrationAnswer& answer, std::ostream* os) {
+    ::PrintTo(answer.reply, os);
+}
+
+class ModemRegistration : public ModemFixture, public ::testing::WithParamInterface<RegistrationAnswer> {};
+
+// Information lines as a modem frames them, then "OK".
+RegistrationAnswer Lines(const QByteArray& lines, bool registered) {
+    return {"\r\n" + lines + "\r\n\r\nOK\r\n", registered};
+}
+
+} // namespace
+
+// The second number decides, whatever report setting the modem was left in; only the answer asked
+// for counts, not an unsolicited report or a garbled line.
+TEST_P(ModemRegistration, SecondNumberOneOrFiveIsRegistered) {
+    modem.SetReply("AT+CREG?", GetParam().reply);
+    EXPECT_EQ(worker.IsRegistered(), GetParam().registered);
+    EXPECT_EQ(modem.CountOf("AT+CREG?"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ModemRegistration,
+    ::testing::Values(
+        Lines("+CREG: 0,1", true), Lines("+CREG: 0,5", true), Lines("+CREG: 1,1", true),
+        Lines("+CREG: 1,5", true), Lines("+CREG: 2,1,\"1A2B\",\"3C4D\"", true),
+        Lines("+CREG: 2,5,\"1A2B\",\"3C4D\",0", true),
+        Lines("+creg:2 , 5", true),                      // letter case, blanks
+        Lines("+CREG: 2\r\n\r\n+CREG: 1,1", true),       // an unsolicited report before it
+        RegistrationAnswer{"AT+CREG?\r" + Lines("+CREG: 1,5", true).reply, true}, // echo on
+        Lines("+CREG: 0,0", false), Lines("+CREG: 1,2", false), Lines("+CREG: 0,3", false),
+        Lines("+CREG: 2,4", false), Lines("+CREG: 2,2,\"1A2B\",\"3C4D\"", false),
+        // Garbled or not the answer asked for: not registered, so polling goes on.
+        Lines("+CREG: 0,15", false), Lines("+CREG: 01", false), Lines("+CREG: 5", false),
+        Lines("+CREG: 1", false), Lines("+CREG: 1,\"1A2B\",\"3C4D\"", false),
+        Lines("+CREG: 1\r\n\r\n+CREG: 2,2", false), Lines("+CREG: x,1", false), Lines("+CREG: 0,x", false),
+        Lines("+CREG: 10,1", false), Lines("+CREG: 3,1", false), Lines("+CREG: ,1", false),
+        Lines("+CREG 0,1", false), Lines("+CGREG: 0,1", false), Lines("+CREG:", false),
+        RegistrationAnswer{"\r\nOK\r\n", false}));
 
 TEST_F(ModemFixture, UnansweredCommandsAreTriedAndTimedOutAsGiven) {
     Clock::SetScaleForTests(0.005);
