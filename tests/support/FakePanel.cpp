@@ -1,5 +1,15 @@
 #include "support/FakePanel.h"
 
+#include <thread>
+
+namespace {
+
+std::chrono::microseconds WireTime(qsizetype bytes, int bytesPerSecond) {
+    return std::chrono::microseconds(bytes * 1000000LL / bytesPerSecond);
+}
+
+} // namespace
+
 FakePanel::FakePanel() {
     Start();
 }
@@ -27,6 +37,21 @@ void FakePanel::SetFaultForAll(const FakeFault& fault) {
     faultForAll_ = fault;
 }
 
+void FakePanel::SetLineSpeed(int bytesPerSecond) {
+    std::lock_guard lock(mutex_);
+    bytesPerSecond_ = bytesPerSecond;
+}
+
+qint64 FakePanel::ReplyBytes() const {
+    std::lock_guard lock(mutex_);
+    return replyBytes_;
+}
+
+QList<double> FakePanel::GapsBeforeFrames() const {
+    std::lock_guard lock(mutex_);
+    return gaps_;
+}
+
 QList<QByteArray> FakePanel::Frames() const {
     std::lock_guard lock(mutex_);
     return frames_;
@@ -52,6 +77,20 @@ std::optional<QByteArray> FakePanel::Respond(const QByteArray& command) {
 }
 
 void FakePanel::OnBytes(const QByteArray& bytes) {
+    int bytesPerSecond = 0;
+    {
+        std::lock_guard lock(mutex_);
+        bytesPerSecond = bytesPerSecond_;
+    }
+    const bool paced = bytesPerSecond > 0;
+    if (paced) {
+        const TClock::time_point now = TClock::now();
+        // The bytes could not have come faster than the wire carries them.
+        inputDone_ = std::max(inputDone_, now) + WireTime(bytes.size(), bytesPerSecond);
+        if (pending_.isEmpty())
+            frameGap_ = replyDone_ ? std::chrono::duration<double, std::milli>(now - *replyDone_).count() : -1;
+        replyDone_.reset();
+    }
     pending_ += bytes;
     for (;;) {
         // Anything before the frame's "+" is line noise to the panel.
@@ -73,10 +112,21 @@ void FakePanel::OnBytes(const QByteArray& bytes) {
         {
             std::lock_guard lock(mutex_);
             frames_.append(command);
+            if (paced) gaps_.append(frameGap_);
+            frameGap_ = -1;
             reply = Respond(command);
             fault = faults_.value(command, faultForAll_);
         }
         changed_.notify_all();
-        if (reply) Deliver(*reply, fault);
+        if (paced) {
+            // The frame's last byte arrives, then the reply takes its time on the wire.
+            std::this_thread::sleep_until(inputDone_);
+            if (reply) std::this_thread::sleep_for(WireTime(reply->size(), bytesPerSecond));
+        }
+        if (!reply || fault.silent) continue;
+        Deliver(*reply, fault);
+        if (paced) replyDone_ = TClock::now();
+        std::lock_guard lock(mutex_);
+        replyBytes_ += reply->size();
     }
 }
