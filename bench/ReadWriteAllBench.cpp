@@ -19,11 +19,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 
@@ -53,35 +53,17 @@ private:
     const FakePanel& panel_;
 };
 
-struct TGaps {
-    double median = 0;
-    double longest = 0;
-    QByteArray longestBefore; // the request that followed the longest
-    double longestAtPage = 0;
-};
+using TClock = FakePanel::TClock;
 
-// Frames from..to-1 of the panel; the gap before the operation's first frame is the bench's own.
-TGaps Gaps(const FakePanel& panel, qsizetype from, qsizetype to, const QList<qsizetype>& pageStarts) {
-    const QList<double> all = panel.GapsBeforeFrames();
-    const QList<QByteArray> frames = panel.Frames();
-    TGaps gaps;
-    QList<double> inner;
-    for (qsizetype i = from + 1; i < to; ++i) {
-        const double gap = all.value(i, -1);
-        if (gap < 0) continue;
-        inner.append(gap);
-        if (gap > gaps.longest) {
-            gaps.longest = gap;
-            gaps.longestBefore = frames.value(i);
-        }
-        if (pageStarts.contains(i)) gaps.longestAtPage = std::max(gaps.longestAtPage, gap);
-    }
-    if (!inner.isEmpty()) {
-        std::sort(inner.begin(), inner.end());
-        gaps.median = inner.size() % 2 ? inner.at(inner.size() / 2)
-                                       : (inner.at(inner.size() / 2 - 1) + inner.at(inner.size() / 2)) / 2;
-    }
-    return gaps;
+double Ms(TClock::duration span) {
+    return std::chrono::duration<double, std::milli>(span).count();
+}
+
+double Median(QList<double> values) {
+    if (values.isEmpty()) return 0;
+    std::sort(values.begin(), values.end());
+    const qsizetype half = values.size() / 2;
+    return values.size() % 2 ? values.at(half) : (values.at(half - 1) + values.at(half)) / 2;
 }
 
 // One operation from its menu command to its return; false when it did not move every page or
@@ -97,22 +79,50 @@ bool Run(const char* name, QAction* command, FakeStoringPanel& panel, TTimedCont
             errors.append(window.lErrors->item(row, 0)->text());
         return int(mrCancel);
     });
-    const qsizetype firstFrame = panel.Frames().size();
+    const qsizetype first = panel.Frames().size();
     const qint64 firstBytes = panel.Received().size() + panel.ReplyBytes();
     controller.pageStarts.clear();
-    QElapsedTimer timer;
-    timer.start();
+    const TClock::time_point started = TClock::now();
     command->trigger();
-    const double takenMs = double(timer.nsecsElapsed()) / 1e6;
-    const qsizetype lastFrame = panel.Frames().size();
+    const TClock::time_point ended = TClock::now();
+
+    const QList<FakePanel::TExchangeTimes> times = panel.ExchangeTimes();
+    const QList<QByteArray> frames = panel.Frames();
+    const qsizetype last = frames.size() - 1;
+    if (last < first || !times.at(last).replied) {
+        std::printf("%s: no exchange, or the last one unanswered\n", name);
+        return false;
+    }
+    const double takenMs = Ms(ended - started);
     const qint64 wireBytes = panel.Received().size() + panel.ReplyBytes() - firstBytes;
     const double wireMs = 1000.0 * double(wireBytes) / kBytesPerSecond;
-    const TGaps gaps = Gaps(panel, firstFrame, lastFrame, controller.pageStarts);
-    std::printf("%-9s %3lld exchanges, %4lld bytes: taken %7.1f ms, wire %7.1f ms, ratio %.3f; "
-                "gap median %.3f ms, longest %.3f ms (before \"%s\"), longest at a page change %.3f ms\n",
-                name, static_cast<long long>(lastFrame - firstFrame), static_cast<long long>(wireBytes),
-                takenMs, wireMs, takenMs / wireMs, gaps.median, gaps.longest, gaps.longestBefore.constData(),
-                gaps.longestAtPage);
+    // The program's own time between an answer and the next request; the first request's is
+    // the time from the command.
+    QList<double> gaps;
+    double longest = 0, longestAtPage = 0, sum = 0;
+    QByteArray longestBefore;
+    for (qsizetype i = first + 1; i <= last; ++i) {
+        if (!times.at(i - 1).replied) continue;
+        const double gap = Ms(times.at(i).request - *times.at(i - 1).replied);
+        gaps.append(gap);
+        sum += gap;
+        if (gap > longest) {
+            longest = gap;
+            longestBefore = frames.at(i);
+        }
+        if (controller.pageStarts.contains(i)) longestAtPage = std::max(longestAtPage, gap);
+    }
+    const double beforeMs = Ms(times.at(first).request - started);
+    const double afterMs = Ms(ended - *times.at(last).replied);
+    std::printf("%-9s %3lld exchanges, %4lld bytes: taken %7.1f ms, wire %7.1f ms, ratio %.3f\n", name,
+                static_cast<long long>(last + 1 - first), static_cast<long long>(wireBytes), takenMs, wireMs,
+                takenMs / wireMs);
+    std::printf("          between answer and request: median %.3f ms, longest %.3f ms (before \"%s\"), "
+                "longest at a page change %.3f ms, all %.1f ms;\n"
+                "          command to first request %.1f ms, last answer to return %.1f ms, "
+                "the rest (the fake's own lateness) %.1f ms\n",
+                Median(gaps), longest, longestBefore.constData(), longestAtPage, sum, beforeMs, afterMs,
+                takenMs - wireMs - sum - beforeMs - afterMs);
     for (const QString& error : errors)
         std::printf("    %s\n", qPrintable(error));
     return controller.pageStarts.size() == pages && errors.isEmpty();

@@ -47,9 +47,9 @@ qint64 FakePanel::ReplyBytes() const {
     return replyBytes_;
 }
 
-QList<double> FakePanel::GapsBeforeFrames() const {
+QList<FakePanel::TExchangeTimes> FakePanel::ExchangeTimes() const {
     std::lock_guard lock(mutex_);
-    return gaps_;
+    return times_;
 }
 
 QList<QByteArray> FakePanel::Frames() const {
@@ -87,9 +87,7 @@ void FakePanel::OnBytes(const QByteArray& bytes) {
         const TClock::time_point now = TClock::now();
         // The bytes could not have come faster than the wire carries them.
         inputDone_ = std::max(inputDone_, now) + WireTime(bytes.size(), bytesPerSecond);
-        if (pending_.isEmpty())
-            frameGap_ = replyDone_ ? std::chrono::duration<double, std::milli>(now - *replyDone_).count() : -1;
-        replyDone_.reset();
+        if (pending_.isEmpty()) frameStart_ = now;
     }
     pending_ += bytes;
     for (;;) {
@@ -112,21 +110,20 @@ void FakePanel::OnBytes(const QByteArray& bytes) {
         {
             std::lock_guard lock(mutex_);
             frames_.append(command);
-            if (paced) gaps_.append(frameGap_);
-            frameGap_ = -1;
+            if (paced) times_.append({frameStart_, std::nullopt});
             reply = Respond(command);
             fault = faults_.value(command, faultForAll_);
         }
         changed_.notify_all();
         if (paced) {
-            // The frame's last byte arrives, then the reply takes its time on the wire.
-            std::this_thread::sleep_until(inputDone_);
-            if (reply) std::this_thread::sleep_for(WireTime(reply->size(), bytesPerSecond));
+            // The frame's last byte arrives, then the reply takes its time on the wire: one wait
+            // for both, so that the thread's lateness in waking counts once.
+            std::this_thread::sleep_until(inputDone_ + WireTime(reply ? reply->size() : 0, bytesPerSecond));
         }
         if (!reply || fault.silent) continue;
         Deliver(*reply, fault);
-        if (paced) replyDone_ = TClock::now();
         std::lock_guard lock(mutex_);
+        if (paced) times_.last().replied = TClock::now();
         replyBytes_ += reply->size();
     }
 }

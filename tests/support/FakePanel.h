@@ -32,13 +32,20 @@ public:
     // Used for every command without a fault of its own.
     void SetFaultForAll(const FakeFault& fault);
 
+    using TClock = std::chrono::steady_clock;
+    // When a frame's first byte came and when its reply's last byte went out (nothing when it
+    // got none).
+    struct TExchangeTimes {
+        TClock::time_point request;
+        std::optional<TClock::time_point> replied;
+    };
+
     // Paces the line from now on; 0 answers at once again.
     void SetLineSpeed(int bytesPerSecond);
     // Bytes of every reply sent so far.
     qint64 ReplyBytes() const;
-    // One entry per frame received while paced, in order: milliseconds from the last byte of
-    // the reply before it to the frame's first byte; negative when no reply went before it.
-    QList<double> GapsBeforeFrames() const;
+    // One entry per frame received while paced, in order.
+    QList<TExchangeTimes> ExchangeTimes() const;
 
     // The command text of every frame received, in order.
     QList<QByteArray> Frames() const;
@@ -56,15 +63,12 @@ protected:
     QMap<QByteArray, QByteArray> replies_;
 
 private:
-    using TClock = std::chrono::steady_clock;
-
     QByteArray pending_;
     int bytesPerSecond_ = 0;
-    TClock::time_point inputDone_{};    // when the bytes read so far had all arrived
-    std::optional<TClock::time_point> replyDone_; // last byte of the last reply
-    double frameGap_ = -1;                        // for the frame being read
+    TClock::time_point inputDone_{};  // when the bytes read so far had all arrived
+    TClock::time_point frameStart_{}; // first byte of the frame being read
     qint64 replyBytes_ = 0;
-    QList<double> gaps_;
+    QList<TExchangeTimes> times_;
     QMap<QByteArray, FakeFault> faults_;
     FakeFault faultForAll_;
     QList<QByteArray> frames_;
