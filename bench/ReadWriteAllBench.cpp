@@ -10,6 +10,7 @@
 #include "app/fConnect.h"
 #include "app/fErrors.h"
 #include "app/fMain.h"
+#include "link/ComPortWorker.h"
 #include "platform/AppFolder.h"
 #include "support/HistoryRecords.h"
 #include "support/ScriptedDialogs.h"
@@ -66,6 +67,52 @@ double Median(QList<double> values) {
     return values.size() % 2 ? values.at(half) : (values.at(half - 1) + values.at(half)) / 2;
 }
 
+struct TGaps {
+    double median = 0;
+    double longest = 0;
+    QByteArray longestBefore; // the request after the longest
+    double longestAtPage = 0; // where a page starts
+    double sum = 0;
+};
+
+// The program's own time between each answer and the next request, over frames first..last.
+TGaps Gaps(const FakePanel& panel, qsizetype first, qsizetype last, const QList<qsizetype>& pageStarts) {
+    const QList<FakePanel::TExchangeTimes> times = panel.ExchangeTimes();
+    const QList<QByteArray> frames = panel.Frames();
+    TGaps gaps;
+    QList<double> all;
+    for (qsizetype i = first + 1; i <= last; ++i) {
+        if (!times.at(i - 1).replied) continue;
+        const double gap = Ms(times.at(i).request - *times.at(i - 1).replied);
+        all.append(gap);
+        gaps.sum += gap;
+        if (gap > gaps.longest) {
+            gaps.longest = gap;
+            gaps.longestBefore = frames.at(i);
+        }
+        if (pageStarts.contains(i)) gaps.longestAtPage = std::max(gaps.longestAtPage, gap);
+    }
+    gaps.median = Median(all);
+    return gaps;
+}
+
+// The same exchanges through the bare transport, without windows: what the pseudo-terminal and
+// the request engine cost between two exchanges on this machine.
+void LineAlone(FakePanel& panel) {
+    TComPortWorker link(true, true);
+    link.Open(panel.PortPath(), br19200);
+    const qsizetype first = panel.Frames().size();
+    QString answer;
+    for (int i = 0; i < 40; ++i) {
+        link.Send(QStringLiteral("+AN\r"));
+        link.Receive(answer, QStringLiteral("OK"), 300);
+    }
+    const TGaps gaps = Gaps(panel, first, panel.Frames().size() - 1, {});
+    std::printf("the transport alone, no windows: 40 exchanges, between answer and request median %.3f ms, "
+                "longest %.3f ms\n",
+                gaps.median, gaps.longest);
+}
+
 // One operation from its menu command to its return; false when it did not move every page or
 // a parameter failed (the figures would not be those of a whole transfer).
 bool Run(const char* name, QAction* command, FakeStoringPanel& panel, TTimedController& controller,
@@ -87,8 +134,7 @@ bool Run(const char* name, QAction* command, FakeStoringPanel& panel, TTimedCont
     const TClock::time_point ended = TClock::now();
 
     const QList<FakePanel::TExchangeTimes> times = panel.ExchangeTimes();
-    const QList<QByteArray> frames = panel.Frames();
-    const qsizetype last = frames.size() - 1;
+    const qsizetype last = times.size() - 1;
     if (last < first || !times.at(last).replied) {
         std::printf("%s: no exchange, or the last one unanswered\n", name);
         return false;
@@ -96,22 +142,7 @@ bool Run(const char* name, QAction* command, FakeStoringPanel& panel, TTimedCont
     const double takenMs = Ms(ended - started);
     const qint64 wireBytes = panel.Received().size() + panel.ReplyBytes() - firstBytes;
     const double wireMs = 1000.0 * double(wireBytes) / kBytesPerSecond;
-    // The program's own time between an answer and the next request; the first request's is
-    // the time from the command.
-    QList<double> gaps;
-    double longest = 0, longestAtPage = 0, sum = 0;
-    QByteArray longestBefore;
-    for (qsizetype i = first + 1; i <= last; ++i) {
-        if (!times.at(i - 1).replied) continue;
-        const double gap = Ms(times.at(i).request - *times.at(i - 1).replied);
-        gaps.append(gap);
-        sum += gap;
-        if (gap > longest) {
-            longest = gap;
-            longestBefore = frames.at(i);
-        }
-        if (controller.pageStarts.contains(i)) longestAtPage = std::max(longestAtPage, gap);
-    }
+    const TGaps gaps = Gaps(panel, first, last, controller.pageStarts);
     const double beforeMs = Ms(times.at(first).request - started);
     const double afterMs = Ms(ended - *times.at(last).replied);
     std::printf("%-9s %3lld exchanges, %4lld bytes: taken %7.1f ms, wire %7.1f ms, ratio %.3f\n", name,
@@ -121,8 +152,8 @@ bool Run(const char* name, QAction* command, FakeStoringPanel& panel, TTimedCont
                 "longest at a page change %.3f ms, all %.1f ms;\n"
                 "          command to first request %.1f ms, last answer to return %.1f ms, "
                 "the rest (the fake's own lateness) %.1f ms\n",
-                Median(gaps), longest, longestBefore.constData(), longestAtPage, sum, beforeMs, afterMs,
-                takenMs - wireMs - sum - beforeMs - afterMs);
+                gaps.median, gaps.longest, gaps.longestBefore.constData(), gaps.longestAtPage, gaps.sum, beforeMs,
+                afterMs, takenMs - wireMs - gaps.sum - beforeMs - afterMs);
     for (const QString& error : errors)
         std::printf("    %s\n", qPrintable(error));
     return controller.pageStarts.size() == pages && errors.isEmpty();
@@ -148,6 +179,8 @@ int main(int argc, char** argv) {
         panel.SetValue("i" + QByteArray::number(entry), "113001" + QByteArray::number(entry + 1).rightJustified(3, '0'));
     panel.SetValue("FP", "F" + QByteArray::number(kHistoryRecords, 16).toUpper().rightJustified(4, '0'));
     panel.SetLineSpeed(kBytesPerSecond);
+
+    LineAlone(panel);
 
     auto main = std::make_unique<TFormMain>();
     FormMain = main.get();

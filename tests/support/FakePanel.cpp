@@ -38,8 +38,12 @@ void FakePanel::SetFaultForAll(const FakeFault& fault) {
 }
 
 void FakePanel::SetLineSpeed(int bytesPerSecond) {
-    std::lock_guard lock(mutex_);
-    bytesPerSecond_ = bytesPerSecond;
+    {
+        std::lock_guard lock(mutex_);
+        bytesPerSecond_ = bytesPerSecond;
+    }
+    // A request's first byte is timed as it comes, not when the thread wakes to it.
+    SetSpinning(bytesPerSecond > 0);
 }
 
 qint64 FakePanel::ReplyBytes() const {
@@ -116,9 +120,12 @@ void FakePanel::OnBytes(const QByteArray& bytes) {
         }
         changed_.notify_all();
         if (paced) {
-            // The frame's last byte arrives, then the reply takes its time on the wire: one wait
-            // for both, so that the thread's lateness in waking counts once.
-            std::this_thread::sleep_until(inputDone_ + WireTime(reply ? reply->size() : 0, bytesPerSecond));
+            // The frame's last byte arrives, then the reply takes its time on the wire. The last
+            // stretch is spun, so that the thread's lateness in waking does not stretch the wire.
+            const TClock::time_point due = inputDone_ + WireTime(reply ? reply->size() : 0, bytesPerSecond);
+            std::this_thread::sleep_until(due - std::chrono::milliseconds(1));
+            while (TClock::now() < due) {
+            }
         }
         if (!reply || fault.silent) continue;
         Deliver(*reply, fault);
