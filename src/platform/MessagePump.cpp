@@ -32,6 +32,8 @@ public:
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
         if (event->type() != QEvent::UpdateRequest) return false;
+        // A dialog that something opens meanwhile runs its own loop: it must paint.
+        if (QThread::currentThread()->loopLevel() != loopLevel_) return false;
         // A window asks once and then waits for its request to be handled: one post each.
         for (const QPointer<QObject>& held : std::as_const(held_))
             if (held == receiver) return true;
@@ -40,6 +42,7 @@ protected:
     }
 
 private:
+    const int loopLevel_ = QThread::currentThread()->loopLevel();
     QList<QPointer<QObject>> held_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -59,4 +60,20 @@ TEST(MessagePump, AStepHandlesEventsButLeavesRepaintingToTheNextFullHandling) {
     window.update();
     PumpMessagesPaintingEvery(0); // the last full handling is at least 0 ms ago
     EXPECT_EQ(window.paints, 2);
+
+    // A modal loop that an event handled in a step starts (an error box) paints as always.
+    PumpMessages();
+    int paintsInLoop = -1;
+    QMetaObject::invokeMethod(
+        &window,
+        [&] {
+            window.update();
+            QEventLoop loop;
+            QTimer::singleShot(50, &loop, &QEventLoop::quit);
+            loop.exec();
+            paintsInLoop = window.paints;
+        },
+        Qt::QueuedConnection);
+    PumpMessagesPaintingEvery(60000);
+    EXPECT_EQ(paintsInLoop, 3);
 }
