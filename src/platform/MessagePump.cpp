@@ -18,16 +18,19 @@ bool OnGuiThread() {
     return app && QThread::currentThread() == app->thread();
 }
 
-// Holds back the repaint requests of the windows while it is installed; Release posts them
+// While it lives, the repaint requests of the windows are held back; at its end they are posted
 // again, so the windows repaint at the next full handling as if nothing had happened.
 class TPaintHold : public QObject {
 public:
-    void Release() {
+    TPaintHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~TPaintHold() override {
+        QCoreApplication::instance()->removeEventFilter(this);
         for (const QPointer<QObject>& receiver : std::as_const(held_))
             if (receiver)
                 QCoreApplication::postEvent(receiver, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
-        held_.clear();
     }
+    TPaintHold(const TPaintHold&) = delete;
+    TPaintHold& operator=(const TPaintHold&) = delete;
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
@@ -60,9 +63,6 @@ void PumpMessagesPaintingEvery(qint64 paintMs) {
         PumpMessages();
         return;
     }
-    TPaintHold hold;
-    QCoreApplication::instance()->installEventFilter(&hold);
+    const TPaintHold hold;
     QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
-    QCoreApplication::instance()->removeEventFilter(&hold);
-    hold.Release();
 }
