@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <utility>
 
 namespace {
 
@@ -46,6 +47,11 @@ QString OneRowText(QString text) {
 
 TTVLog::TTVLog(QTreeWidget* Tree) : Tree(Tree) {
     Tree->setItemDelegate(new TOneRowDelegate(Tree));
+    // Every row one line high: the view then lays out a long log without measuring each line.
+    Tree->setUniformRowHeights(true);
+    showTimer_.setSingleShot(true);
+    showTimer_.setInterval(0);
+    QObject::connect(&showTimer_, &QTimer::timeout, [this] { ShowLastAdded(); });
 }
 
 void TTVLog::WriteInfo(const QString& Text) {
@@ -87,13 +93,22 @@ QTreeWidgetItem* TTVLog::Add(QTreeWidgetItem* parent, const QString& text, TColo
     else
         Tree->addTopLevelItem(item);
     if (scrollBox_ && scrollBox_->isChecked()) {
-        Tree->setCurrentItem(item);
-        Tree->scrollToItem(item);
+        if (parent) parent->setExpanded(true);
+        lastAdded_ = item;
+        if (!showTimer_.isActive()) showTimer_.start();
     }
     return item;
 }
 
+void TTVLog::ShowLastAdded() {
+    QTreeWidgetItem* const item = std::exchange(lastAdded_, nullptr);
+    if (!item) return;
+    Tree->setCurrentItem(item);
+    Tree->scrollToItem(item);
+}
+
 void TTVLog::Clear() {
+    lastAdded_ = nullptr;
     Tree->clear();
 }
 

@@ -2,6 +2,8 @@
 
 #include "base/LogWriter.h"
 
+#include <QTimer>
+
 class QCheckBox;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -23,8 +25,11 @@ public:
     void WriteDetail(const QString& Text, const QString& Detail, TColor Color) override;
     void WriteLines(const QString& Text, const QStringList& Lines, TColor Color) override;
 
-    // While Box is ticked, each node added is selected and scrolled into view; while it is clear
-    // the view stays where the user left it. Without a box nothing scrolls.
+    // While Box is ticked, each node added is selected and scrolled into view (a detail line
+    // shows under its line); while it is clear the view stays where the user left it. Without a
+    // box nothing scrolls. Selecting and scrolling wait for the next handling of window
+    // messages, where only the last node added needs them: done per node, each would lay out
+    // the whole log again in the middle of an exchange with the panel.
     void SetScrollBox(const QCheckBox* Box);
 
     // Removes every line, without asking.
@@ -42,6 +47,9 @@ public:
 
 private:
     QTreeWidgetItem* Add(QTreeWidgetItem* parent, const QString& text, TColor textColor, TColor background);
+    void ShowLastAdded();
 
     const QCheckBox* scrollBox_ = nullptr;
+    QTreeWidgetItem* lastAdded_ = nullptr; // added with the box ticked and not yet shown
+    QTimer showTimer_;                     // runs out at the next handling of window messages
 };

@@ -29,7 +29,11 @@ TFormProgress::TFormProgress(QWidget* owner)
 }
 
 void TFormProgress::StepIt() {
+    // The bar would repaint itself at once, in the middle of the transfer's exchanges; this way
+    // it repaints with the rest of the window at the next handling of window messages.
+    pb->setUpdatesEnabled(false);
     pb->setValue(qMin(pb->value() + Step, pb->maximum()));
+    pb->setUpdatesEnabled(true);
 }
 
 void TFormProgress::Button1Click() {

@@ -15,7 +15,8 @@ public:
     // Owner is the main window; the window is centred on it when shown.
     explicit TFormProgress(QWidget* owner);
 
-    // Advances the bar by Step, stopping at its maximum.
+    // Advances the bar by Step, stopping at its maximum; the bar shows it when window messages
+    // are next handled.
     void StepIt();
     // "Отмена": remembers the cancel and hides the window at once.
     void Button1Click();

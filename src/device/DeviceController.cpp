@@ -6,14 +6,18 @@
 #include "base/LogWriter.h"
 #include "device/ControllerHost.h"
 #include "link/ComPortWorker.h"
+#include "platform/MessagePump.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QProgressBar>
 
 namespace {
 
 constexpr TColor kVersionColor = 0; // black
+// A step hears every click, but repaints the windows only when the waits for the answers have
+// not done so this recently (a run of parameters without an exchange, a transfer that does not
+// handle messages while it waits).
+constexpr qint64 kStepPaintMs = 20;
 
 // The wait cursor for the length of one command, also when the command throws.
 class TBusyCursor {
@@ -121,11 +125,17 @@ void TDeviceController::RunTransfer(const std::function<void()>& transfer) {
     Progress = new TFormProgress(Host->HostWindow());
     struct FreeProgress {
         QPointer<TFormProgress>& window;
+        TComPortWorker* comm;
+        bool pumped;
         ~FreeProgress() {
+            comm->PumpWhileWaiting = pumped;
             delete window.data();
             window.clear();
         }
-    } freeProgress{Progress};
+    } freeProgress{Progress, Comm, Comm->PumpWhileWaiting};
+    // The interface is locked and the progress window up: the windows may repaint and the
+    // cancel be heard while the answers are on the wire.
+    Comm->PumpWhileWaiting = true;
     transfer();
 }
 
@@ -191,7 +201,7 @@ void TDeviceController::StepProgress() {
 }
 
 void TDeviceController::CheckCancel() {
-    QCoreApplication::processEvents();
+    PumpMessagesPaintingEvery(kStepPaintMs);
     if (!Progress || !Progress->CancelPressed) return;
     Progress->hide();
     throw TStopException(QStringLiteral("Отмена"));

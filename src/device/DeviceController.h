@@ -97,6 +97,8 @@ public:
     // Before each parameter and once at the end: handles pending window messages, shows and
     // advances the progress window; throws TStopException "Отмена" (and hides the window) once
     // its "Отмена" button was pressed. Without a progress window it only handles the messages.
+    // Repainting is left to the waits for the answers, which handle the messages while the
+    // bytes are on the wire, unless they have not repainted for a while.
     void StepProgress();
     // The same without a step: handles pending window messages; throws TStopException once
     // "Отмена" was pressed.
@@ -116,8 +118,9 @@ public:
     int HistoryCursor = -1;
 
 protected:
-    // Runs a transfer inside a fresh progress window with the timer paused; the window is freed
-    // and the timer runs again however the transfer ends. A transfer asked for while another
+    // Runs a transfer inside a fresh progress window with the timer paused and the transport
+    // handling window messages while it waits; the window is freed, the timer runs again and
+    // the transport waits as before however the transfer ends. A transfer asked for while another
     // runs (possible only through the message handling of a step) is ignored.
     void RunTransfer(const std::function<void()>& transfer);
 

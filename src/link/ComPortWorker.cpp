@@ -2,10 +2,13 @@
 
 #include "base/AsciiText.h"
 #include "platform/Clock.h"
+#include "platform/MessagePump.h"
 
 namespace {
 
 constexpr int kDirectTimeoutMs = 300;
+// How long a wait that handles window messages may leave them unhandled.
+constexpr int kPumpSliceMs = 2;
 
 bool ContainsAny(const QString& text, const QStringList& list) {
     for (const QString& item : list)
@@ -135,7 +138,7 @@ bool TComPortWorker::Receive(QString& answer, const QString& terminator, int tim
         }
         if (timedOut())
             break;
-        Port->WaitForInput(MsUntilPast(start, timeoutMs));
+        WaitForInput(MsUntilPast(start, timeoutMs));
     }
     // A device that puts its terminator at the end of a line without a line break is still
     // understood, only after the whole time-out.
@@ -153,8 +156,17 @@ bool TComPortWorker::ReceiveAny(QString& answer, const QStringList& list, int ti
             return true;
         if (Clock::NowMs() - start > timeoutMs)
             return false;
-        Port->WaitForInput(MsUntilPast(start, timeoutMs));
+        WaitForInput(MsUntilPast(start, timeoutMs));
     }
+}
+
+void TComPortWorker::WaitForInput(int timeoutMs) {
+    if (!PumpWhileWaiting) {
+        Port->WaitForInput(timeoutMs);
+        return;
+    }
+    PumpMessages();
+    Port->WaitForInput(qMin(timeoutMs, kPumpSliceMs));
 }
 
 bool TComPortWorker::ReadPending(QString& answer, int) {

@@ -47,6 +47,10 @@ public:
 
     TSerialComm* const Port;
     bool Connected = false; // the modem call's state; the direct line never uses it
+    // While set, a wait for an answer on the user-interface thread keeps handling its window
+    // messages (a page transfer sets it): the windows repaint and "Отмена" is heard while the
+    // bytes are on the wire, instead of between two exchanges.
+    bool PumpWhileWaiting = false;
 
 protected:
     // The terminator ends an answer at once only where a real terminator stands: at the start
@@ -57,6 +61,9 @@ protected:
     const bool KeyRts;
 
 private:
+    // Until input is queued or timeoutMs pass.
+    void WaitForInput(int timeoutMs);
+
     // Empty until first asked for: the constructor cannot ask a subclass for its value.
     std::optional<int> DefaultTimeout;
 };

@@ -1,28 +1,13 @@
 #include "platform/Delay.h"
 
 #include "platform/Clock.h"
-
-#include <QCoreApplication>
-#include <QThread>
-
-namespace {
-
-bool OnGuiThread() {
-    const QCoreApplication* app = QCoreApplication::instance();
-    return app && QThread::currentThread() == app->thread();
-}
-
-} // namespace
+#include "platform/MessagePump.h"
 
 void DelayWithSteps(quint32 Ms, qint64 StepMs, const std::function<void()>& OnStep) {
-    // Only the user-interface thread may handle window messages; a worker that pumped its own
-    // queue here would run its queued calls in the middle of an exchange with the panel.
-    const bool pump = OnGuiThread();
     const qint64 start = Clock::NowMs();
     qint64 lastStep = start;
     do {
-        if (pump)
-            QCoreApplication::processEvents();
+        PumpMessages(); // only on the user-interface thread
         if (OnStep) {
             const qint64 now = Clock::NowMs();
             if (now - lastStep >= StepMs) {

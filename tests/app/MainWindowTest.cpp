@@ -174,6 +174,7 @@ TEST_F(MainWindowTest, SettingsFilesAndTheLogPaneGoThroughTheirDialogs) {
 
     // The log pane: lines scroll into view while the box is ticked; the buttons save and clear.
     controller->LogPane()->WriteMessage(QStringLiteral("строка"));
+    QCoreApplication::processEvents();
     EXPECT_EQ(main->tvLog->currentItem(), main->tvLog->topLevelItem(0));
     const QString logFile = folder.filePath(QStringLiteral("log.txt"));
     dialogs->QueueFile(logFile);

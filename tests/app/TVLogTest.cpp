@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
@@ -73,6 +74,7 @@ TEST(TVLog, AutoScrollFollowsTheBox) {
     tree.show();
     for (int i = 0; i < 40; ++i)
         pane.log.WriteMessage(QStringLiteral("line %1").arg(i));
+    QCoreApplication::processEvents(); // the view follows when window messages are handled
     QTreeWidgetItem* last = tree.topLevelItem(39);
     EXPECT_EQ(tree.currentItem(), last);
     EXPECT_TRUE(tree.viewport()->rect().contains(tree.visualItemRect(last)));
@@ -84,15 +86,60 @@ TEST(TVLog, AutoScrollFollowsTheBox) {
     tree.setCurrentItem(chosen);
     for (int i = 0; i < 10; ++i)
         pane.log.WriteDetail(QStringLiteral("more"), QStringLiteral("detail"), clBlue);
+    QCoreApplication::processEvents();
     EXPECT_EQ(tree.currentItem(), chosen);
     EXPECT_EQ(tree.verticalScrollBar()->value(), 0);
 
     // Ticked again: the next line's last detail line is selected and shown.
     pane.scrolling.setChecked(true);
     pane.log.WriteLines(QStringLiteral(">>>>"), {QStringLiteral("a"), QStringLiteral("b")}, clFuchsia);
+    QCoreApplication::processEvents();
     QTreeWidgetItem* group = tree.topLevelItem(tree.topLevelItemCount() - 1);
     EXPECT_EQ(tree.currentItem(), group->child(1));
     EXPECT_TRUE(tree.viewport()->rect().contains(tree.visualItemRect(group->child(1))));
+}
+
+// A transfer writes several lines between two handlings of window messages: the view follows
+// once, to the last of them, and shows every group open as if it had followed each line; the
+// lines are there at once and in order. A clear or the writer's end before the view follows
+// leaves nothing behind to select.
+TEST(TVLog, ABurstOfLinesIsFollowedOnceWithEveryGroupOpen) {
+    LogPane pane;
+    QTreeWidget& tree = pane.tree;
+    tree.show();
+    for (int i = 0; i < 30; ++i) {
+        pane.log.WriteDetail(QStringLiteral("<<<<"), QStringLiteral("+o%1").arg(i), clBlue);
+        pane.log.WriteDetail(QStringLiteral(">>>>"), QStringLiteral(">%1 OK").arg(i), clFuchsia);
+    }
+    ASSERT_EQ(tree.topLevelItemCount(), 60);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(tree.topLevelItem(2 * i)->child(0)->text(0), QStringLiteral("+o%1").arg(i));
+        EXPECT_EQ(tree.topLevelItem(2 * i + 1)->child(0)->text(0), QStringLiteral(">%1 OK").arg(i));
+    }
+    EXPECT_EQ(tree.currentItem(), nullptr);
+
+    QCoreApplication::processEvents();
+    QTreeWidgetItem* last = tree.topLevelItem(59)->child(0);
+    EXPECT_EQ(tree.currentItem(), last);
+    EXPECT_TRUE(tree.viewport()->rect().contains(tree.visualItemRect(last)));
+    int open = 0;
+    for (int i = 0; i < 60; ++i)
+        open += tree.topLevelItem(i)->isExpanded();
+    EXPECT_EQ(open, 60);
+
+    pane.log.WriteMessage(QStringLiteral("cleared before shown"));
+    pane.log.Clear();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tree.topLevelItemCount(), 0);
+    EXPECT_EQ(tree.currentItem(), nullptr);
+
+    {
+        TTVLog gone(&tree);
+        gone.SetScrollBox(&pane.scrolling);
+        gone.WriteMessage(QStringLiteral("written by a writer that goes"));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tree.currentItem(), nullptr);
 }
 
 TEST(TVLog, SavesTabIndentedCp1251Lines) {

@@ -4,8 +4,11 @@
 #include "app/fProgress.h"
 #include "base/Exceptions.h"
 
+#include <QEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -91,6 +94,57 @@ TEST_F(Transfer, CancelBetweenTwoParametersEndsOnlyThatTransfer) {
     panel.SetFault("o", FakeFault());
     EXPECT_NO_THROW(twoParameters->ReadTwo([] {}));
     EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "o", "o", "o", "AC"}));
+}
+
+// "Отмена" pressed while the panel has not answered yet is heard during the wait: the window
+// goes at once, the answer still comes in, and the transfer stops before the next parameter.
+// Afterwards the transport waits without handling messages again.
+TEST_F(Transfer, CancelWhileAnAnswerIsOnTheWayIsHeardAtOnce) {
+    FakeFault slow;
+    slow.delayMs = 250;
+    panel.SetFault("o", slow);
+    const qint64 start = Clock::NowMs();
+    qint64 heardAfterMs = -1;
+    bool hidden = false;
+    QTimer::singleShot(50, &host.window, [&] {
+        if (TFormProgress* window = ProgressWindow()) {
+            window->Button1->click();
+            heardAfterMs = Clock::NowMs() - start;
+            hidden = !window->isVisible();
+        }
+    });
+    EXPECT_THROW(twoParameters->ReadTwo([] {}), TStopException);
+    EXPECT_GE(heardAfterMs, 0);
+    EXPECT_LT(heardAfterMs, 200); // well before the answer
+    EXPECT_TRUE(hidden);
+    EXPECT_EQ(panel.Frames(), QList<QByteArray>{"o"});
+    EXPECT_TRUE(controller->GetErrors().isEmpty());
+    EXPECT_EQ(ProgressWindow(), nullptr);
+    EXPECT_FALSE(link.PumpWhileWaiting);
+}
+
+// The bar's step is drawn while the next answer is on its way, not only at the next step.
+TEST_F(Transfer, TheBarIsRepaintedWhileTheNextAnswerIsOnItsWay) {
+    FakeFault slow;
+    slow.delayMs = 150;
+    panel.SetFault("AC", slow);
+    struct PaintTimes : QObject {
+        QList<qint64> at;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) at.append(Clock::NowMs());
+            return false;
+        }
+    } paints;
+    qint64 stepAt = 0;
+    twoParameters->ReadTwo([&] {
+        ProgressWindow()->pb->installEventFilter(&paints);
+        stepAt = Clock::NowMs();
+    });
+    const auto firstAfterStep = std::find_if(paints.at.cbegin(), paints.at.cend(),
+                                             [&](qint64 at) { return at >= stepAt; });
+    ASSERT_NE(firstAfterStep, paints.at.cend());
+    EXPECT_LT(*firstAfterStep - stepAt, 100);
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "AC"}));
 }
 
 TEST_F(Transfer, PageWithoutRoutinesMovesNothing) {

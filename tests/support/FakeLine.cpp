@@ -58,11 +58,14 @@ void FakeLine::Run() {
     char buffer[4096];
     for (;;) {
         pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
+        const int ready = ::poll(fds, 2, spinning_ ? 0 : -1);
+        if (ready < 0) {
             if (errno == EINTR)
                 continue;
             return;
         }
+        if (ready == 0)
+            continue;
         if (fds[1].revents)
             return;
         const ssize_t n = ::read(master_, buffer, sizeof buffer);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -58,6 +59,10 @@ protected:
     void Deliver(QByteArray reply, const FakeFault& fault);
     // Sleeps unless the fake is stopping; false when it is.
     bool Pause(int ms);
+    // While set, the thread looks for the port's bytes without sleeping between looks, so that
+    // its own waking up does not count in what a fake measures of the program's timing. It
+    // keeps one processor busy.
+    void SetSpinning(bool spinning) { spinning_ = spinning; }
 
     // Guards the derived classes' tables and records as well.
     mutable std::mutex mutex_;
@@ -72,6 +77,7 @@ private:
     QString portPath_;
     std::thread thread_;
     bool stopping_ = false;
+    std::atomic<bool> spinning_{false};
     std::mutex writeMutex_;
     QByteArray received_;
 };

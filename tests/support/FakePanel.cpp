@@ -1,5 +1,15 @@
 #include "support/FakePanel.h"
 
+#include <thread>
+
+namespace {
+
+std::chrono::microseconds WireTime(qsizetype bytes, int bytesPerSecond) {
+    return std::chrono::microseconds(bytes * 1000000LL / bytesPerSecond);
+}
+
+} // namespace
+
 FakePanel::FakePanel() {
     Start();
 }
@@ -27,6 +37,25 @@ void FakePanel::SetFaultForAll(const FakeFault& fault) {
     faultForAll_ = fault;
 }
 
+void FakePanel::SetLineSpeed(int bytesPerSecond) {
+    {
+        std::lock_guard lock(mutex_);
+        bytesPerSecond_ = bytesPerSecond;
+    }
+    // A request's first byte is timed as it comes, not when the thread wakes to it.
+    SetSpinning(bytesPerSecond > 0);
+}
+
+qint64 FakePanel::ReplyBytes() const {
+    std::lock_guard lock(mutex_);
+    return replyBytes_;
+}
+
+QList<FakePanel::TExchangeTimes> FakePanel::ExchangeTimes() const {
+    std::lock_guard lock(mutex_);
+    return times_;
+}
+
 QList<QByteArray> FakePanel::Frames() const {
     std::lock_guard lock(mutex_);
     return frames_;
@@ -52,6 +81,18 @@ std::optional<QByteArray> FakePanel::Respond(const QByteArray& command) {
 }
 
 void FakePanel::OnBytes(const QByteArray& bytes) {
+    int bytesPerSecond = 0;
+    {
+        std::lock_guard lock(mutex_);
+        bytesPerSecond = bytesPerSecond_;
+    }
+    const bool paced = bytesPerSecond > 0;
+    if (paced) {
+        const TClock::time_point now = TClock::now();
+        // The bytes could not have come faster than the wire carries them.
+        inputDone_ = std::max(inputDone_, now) + WireTime(bytes.size(), bytesPerSecond);
+        if (pending_.isEmpty()) frameStart_ = now;
+    }
     pending_ += bytes;
     for (;;) {
         // Anything before the frame's "+" is line noise to the panel.
@@ -73,10 +114,23 @@ void FakePanel::OnBytes(const QByteArray& bytes) {
         {
             std::lock_guard lock(mutex_);
             frames_.append(command);
+            if (paced) times_.append({frameStart_, std::nullopt});
             reply = Respond(command);
             fault = faults_.value(command, faultForAll_);
         }
         changed_.notify_all();
-        if (reply) Deliver(*reply, fault);
+        if (paced) {
+            // The frame's last byte arrives, then the reply takes its time on the wire. The last
+            // stretch is spun, so that the thread's lateness in waking does not stretch the wire.
+            const TClock::time_point due = inputDone_ + WireTime(reply ? reply->size() : 0, bytesPerSecond);
+            std::this_thread::sleep_until(due - std::chrono::milliseconds(1));
+            while (TClock::now() < due) {
+            }
+        }
+        if (!reply || fault.silent) continue;
+        Deliver(*reply, fault);
+        std::lock_guard lock(mutex_);
+        if (paced) times_.last().replied = TClock::now();
+        replyBytes_ += reply->size();
     }
 }
