@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -44,7 +45,13 @@ public:
     QByteArray Received() const;
     bool WaitForReceived(int count, int timeoutMs) const;
     // The device vanishes: the port side sees a hang-up, as with a USB adapter pulled out.
+    // Linux hangs the port side up when the pseudo-terminal's far end closes, as it does a
+    // serial tty whose adapter is pulled: reads give end of file (the bytes still queued are
+    // lost), while writes, queue counts, flushes, drains and modem-line calls fail with EIO.
+    // The device node goes, so the same path cannot be opened again.
     void Unplug();
+    // When the fake vanished (Clock::NowMs), 0 while it has not.
+    qint64 VanishedAtMs() const;
 
 protected:
     // Derived classes start the thread at the end of their constructor and stop it first
@@ -58,6 +65,9 @@ protected:
     void Deliver(QByteArray reply, const FakeFault& fault);
     // Sleeps unless the fake is stopping; false when it is.
     bool Pause(int ms);
+    // Unplug from the fake's own thread (in OnBytes): the device vanishes at once; the thread
+    // reads nothing more.
+    void Vanish();
 
     // Guards the derived classes' tables and records as well.
     mutable std::mutex mutex_;
@@ -72,6 +82,7 @@ private:
     QString portPath_;
     std::thread thread_;
     bool stopping_ = false;
+    std::atomic<qint64> vanishedAt_{0};
     std::mutex writeMutex_;
     QByteArray received_;
 };
