@@ -38,6 +38,7 @@ void RaiseDeviceSystemError(const QString& message, int code, const char* call, 
 }
 
 void RaisePortSystemError(const QString& message, int code, const char* call, int error) {
-    if (error == EIO || error == ENXIO || error == ENODEV) throw TCloseException(SystemErrorText(message, call, error));
+    if (error == EIO || error == ENXIO || error == ENODEV)
+        throw TCloseException(SystemErrorText(message, call, error));
     RaiseDeviceSystemError(message, code, call, error);
 }

@@ -167,7 +167,8 @@ TEST_F(ControllerTest, CancelAndTransportErrorsShowTheErrorsWindow) {
 
     // A serial error of the port that is still there is in the list, in the component's words.
     controller->script = [](TformIncl&, TDeviceController&) {
-        throw EDeviceError(QStringLiteral("Unable to write to port. (write error 1: Operation not permitted)"), 11);
+        throw EDeviceError(
+            QStringLiteral("Unable to write to port. (write error 1: Operation not permitted)"), 11);
     };
     shown.clear();
     ExpectErrorsWindow(&shown);

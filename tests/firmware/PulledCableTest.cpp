@@ -21,7 +21,15 @@ struct TPull {
     const char* name;
     QByteArray prefix; // the frame the panel vanishes at: the nth starting with this
     int nth;
-    enum { ReadAll, WriteAll, HistoryPage, ServiceUpload, UpdateWindow } operation;
+    enum {
+        ReadAll,
+        WriteAll,
+        HistoryPage,
+        HistoryDownload,
+        ServiceCommand,
+        ServiceUpload,
+        UpdateWindow
+    } operation;
     QString failureLine; // the log's line for a firmware upload cut off
 };
 
@@ -33,6 +41,8 @@ const TPull kPulls[] = {
     {"ReadAll", "", 40, TPull::ReadAll, {}},
     {"WriteAll", "", 40, TPull::WriteAll, {}},
     {"HistoryPage", "fer", 5, TPull::HistoryPage, {}},
+    {"HistoryDownload", "fer", 5, TPull::HistoryDownload, {}},
+    {"ServiceCommand", "dc", 1, TPull::ServiceCommand, {}},
     {"ServiceUploadPackets", "W", 2, TPull::ServiceUpload,
      QStringLiteral("ОШИБКА! Прошивка не обновлена! Не удалось записать строку из файла прошивки.")},
     {"ServiceUploadErase", "EE", 1, TPull::ServiceUpload,
@@ -77,8 +87,20 @@ protected:
             AppController->WriteAll();
             break;
         case TPull::HistoryPage:
-            AppController->SelectPage(int(AppController->PagePane()->children().indexOf(AppController->HistoryPage())));
+            AppController->SelectPage(
+                int(AppController->PagePane()->children().indexOf(AppController->HistoryPage())));
             AppController->ReadPage();
+            break;
+        case TPull::HistoryDownload: {
+            // "История.txt" goes into the current folder.
+            const QString current = QDir::currentPath();
+            QDir::setCurrent(folder.path());
+            AppController->StartHistoryToFile();
+            QDir::setCurrent(current);
+            break;
+        }
+        case TPull::ServiceCommand:
+            AppController->CheckOutputs();
             break;
         case TPull::ServiceUpload: {
             QStringList lines;
@@ -180,4 +202,6 @@ TEST_P(PulledCableTest, DisconnectsAtOnceSaysSoAndConnectsAgain) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTransfer, PulledCableTest, ::testing::ValuesIn(kPulls),
-                         [](const ::testing::TestParamInfo<TPull>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<TPull>& info) {
+                             return std::string(info.param.name);
+                         });

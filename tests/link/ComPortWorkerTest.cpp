@@ -194,12 +194,14 @@ TEST(ComPortWorkerTest, AVanishedDeviceClosesTheLinkInsteadOfLookingQuiet) {
                     worker.Receive(answer, OK, 2000);
                 ADD_FAILURE() << "no error raised";
             } catch (const TCloseException& e) {
-                EXPECT_TRUE(e.message().endsWith(QStringLiteral(" error 5: Input/output error)"))) << e.what();
+                EXPECT_TRUE(e.message().endsWith(QStringLiteral(" error 5: Input/output error)")))
+                    << e.what();
                 // With RTS keyed, dropping it is the first thing to fail on a receive; a send
                 // counts the bytes it purges first.
                 if (sending || !keyRts) {
                     EXPECT_EQ(e.message(),
-                              QStringLiteral("Unable to read from port. (ioctl(TIOCINQ) error 5: Input/output error)"));
+                              QStringLiteral(
+                                  "Unable to read from port. (ioctl(TIOCINQ) error 5: Input/output error)"));
                 }
             }
             EXPECT_LT(Clock::NowMs() - start, 500);

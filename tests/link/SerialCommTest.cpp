@@ -213,13 +213,15 @@ public:
     }
     SysStatus Write(const char* buffer, int count, int& put) override {
         put = 0;
-        return failing == "write" ? SysStatus::Failed("write", error) : SerialBackend::Write(buffer, count, put);
+        return failing == "write" ? SysStatus::Failed("write", error)
+                                  : SerialBackend::Write(buffer, count, put);
     }
     SysStatus Purge(bool in, bool out) override {
         return failing == "tcflush" ? SysStatus::Failed("tcflush", error) : SerialBackend::Purge(in, out);
     }
     SysStatus SetRts(bool on) override {
-        return failing == "ioctl(TIOCMBIS)" ? SysStatus::Failed("ioctl(TIOCMBIS)", error) : SerialBackend::SetRts(on);
+        return failing == "ioctl(TIOCMBIS)" ? SysStatus::Failed("ioctl(TIOCMBIS)", error)
+                                            : SerialBackend::SetRts(on);
     }
     SysStatus Drain() override {
         return failing == "tcdrain" ? SysStatus::Failed("tcdrain", error) : SerialBackend::Drain();
@@ -243,8 +245,14 @@ TEST(SerialCommTest, OnlyAVanishedDeviceClosesTheLink) {
     };
     const Case cases[] = {
         {"ioctl(TIOCINQ)", [](TSerialComm& p) { p.QueueCount(0); }, "Unable to read from port.", 10},
-        {"read", [](TSerialComm& p) { QString text; p.ReadString(text); }, "Unable to read from port.", 10},
-        {"write", [](TSerialComm& p) { p.SendString(QStringLiteral("+v\r")); }, "Unable to write to port.", 11},
+        {"read",
+         [](TSerialComm& p) {
+             QString text;
+             p.ReadString(text);
+         },
+         "Unable to read from port.", 10},
+        {"write", [](TSerialComm& p) { p.SendString(QStringLiteral("+v\r")); }, "Unable to write to port.",
+         11},
         {"tcflush", [](TSerialComm& p) { p.PurgeOut(); }, "Unable to write to port.", 11},
         {"ioctl(TIOCMBIS)", [](TSerialComm& p) { p.SetRTS(true); }, "Unable to write to port.", 11},
         {"tcdrain", [](TSerialComm& p) { p.Drain(); }, "Unable to write to port.", 11},

@@ -51,5 +51,4 @@ private:
     QList<QByteArray> frames_;
     QByteArray vanishPrefix_;
     int framesToVanish_ = 0; // 0: never
-
 };
