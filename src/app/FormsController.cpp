@@ -198,8 +198,8 @@ void TFormsController::ApplyPolicy(TOperationKind kind, std::exception_ptr failu
         } catch (const TStopException&) {
             // The user's own cancel: the failures gathered so far are shown below.
         } catch (const EBaseError& e) {
-            // A transport error (an adapter pulled out mid-write) or a bad value: without a line
-            // of its own the transfer would look successful.
+            // An error of a port that is still there, or a bad value: without a line of its own
+            // the transfer would look successful.
             if (kind == TOperationKind::Page) AddFailure(e.message());
         } catch (const std::exception& e) {
             if (kind == TOperationKind::Page) AddFailure(QString::fromLocal8Bit(e.what()));
