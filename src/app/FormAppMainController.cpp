@@ -117,6 +117,8 @@ void TFormAppMainController::SetConnected(bool connected) {
 }
 
 void TFormAppMainController::CloseConnection() {
+    // A port that went away is gone for good: the status bar must not name it as if connected.
+    if (BrokenLinkFlag) AppMain->ShowDisconnectedStatus();
     if (!ActiveDevice) return;
     // After the port went away or the call dropped the goodbye could only fail.
     ActiveDevice->NoGoodbye = BrokenLinkFlag || LinkLost();

@@ -192,20 +192,14 @@ void TFormsController::ApplyPolicy(TOperationKind kind, std::exception_ptr failu
             // The link is gone: close it without a word; the restart has closed it already.
             if (kind != TOperationKind::Restart) Disconnect();
             return;
-        } catch (const TCloseException&) {
-            // The port itself went away: nothing can reach the panel, so no goodbye.
-            {
-                BrokenLinkFlag = true;
-                const auto clear = qScopeGuard([this] { BrokenLinkFlag = false; });
-                Disconnect();
-            }
-            MessageDlg(QStringLiteral("Разрыв соединения с com-портом!"), TMsgDlgType::mtError, mbOK);
+        } catch (const TCloseException& e) {
+            DisconnectBrokenPort(e.message());
             return;
         } catch (const TStopException&) {
             // The user's own cancel: the failures gathered so far are shown below.
         } catch (const EBaseError& e) {
-            // A transport error (an adapter pulled out mid-write) or a bad value: without a line
-            // of its own the transfer would look successful.
+            // An error of a port that is still there, or a bad value: without a line of its own
+            // the transfer would look successful.
             if (kind == TOperationKind::Page) AddFailure(e.message());
         } catch (const std::exception& e) {
             if (kind == TOperationKind::Page) AddFailure(QString::fromLocal8Bit(e.what()));
@@ -223,6 +217,16 @@ bool TFormsController::Connect() {
 void TFormsController::Disconnect() {
     CloseConnection();
     SetConnected(false);
+}
+
+void TFormsController::DisconnectBrokenPort(const QString& reason) {
+    if (Log) Log->WriteError(reason);
+    {
+        BrokenLinkFlag = true;
+        const auto clear = qScopeGuard([this] { BrokenLinkFlag = false; });
+        Disconnect();
+    }
+    MessageDlg(QStringLiteral("Разрыв соединения с com-портом!"), TMsgDlgType::mtError, mbOK);
 }
 
 void TFormsController::LoadAll(const QString& fileName) {

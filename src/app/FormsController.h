@@ -54,6 +54,10 @@ public:
 
     virtual bool Connect();
     virtual void Disconnect();
+    // The port itself went away under the connection: the reason (the system's own words) goes
+    // to the log, the link is closed without the goodbye commands, which could reach nobody,
+    // and the user is told in his words.
+    void DisconnectBrokenPort(const QString& reason);
 
     // A panel is connected.
     virtual bool IsConnected() const = 0;

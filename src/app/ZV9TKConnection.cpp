@@ -188,8 +188,22 @@ void TZV9TKFormsController::CheckModemLink() {
     // disconnect under it would leave their unlock enabling commands of a closed link.
     if (!ModemLink || Busy()) return;
     TModemWorker* modem = ModemTransport();
-    if (modem && ActiveDevice && modem->LinkAlive([this] { return ActiveDevice->ReadVersion(); })) return;
-    Disconnect(); // a call that is gone gets no goodbye (LinkLost)
+    // A check that fails for any reason ends the call quietly; only the port gone under it is
+    // worth telling the user about.
+    QString portGone;
+    const auto readVersion = [this, &portGone] {
+        try {
+            return ActiveDevice->ReadVersion();
+        } catch (const TCloseException& e) {
+            portGone = e.message();
+            return false;
+        }
+    };
+    if (modem && ActiveDevice && modem->LinkAlive(readVersion)) return;
+    if (!portGone.isEmpty())
+        DisconnectBrokenPort(portGone);
+    else
+        Disconnect(); // a call that is gone gets no goodbye (LinkLost)
 }
 
 TModemWorker* TZV9TKFormsController::ModemTransport() const {

@@ -3,6 +3,7 @@
 #include "app/ZV9TKFormsController.h"
 
 #include "app/fMain.h"
+#include "base/Exceptions.h"
 #include "device/DeviceController.h"
 #include "firmware/ServiceUpload.h"
 
@@ -36,5 +37,10 @@ void TZV9TKFormsController::RestartPanel() {
 }
 
 void TZV9TKFormsController::UploadHexFile() {
-    ServiceUpload(*this, *Main);
+    // Any other failure reaches the standard error box; the upload has unlocked the interface.
+    try {
+        ServiceUpload(*this, *Main);
+    } catch (const TCloseException& e) {
+        DisconnectBrokenPort(e.message());
+    }
 }

@@ -115,8 +115,7 @@ TFormAppMain::TFormAppMain(QWidget* parent)
     StatusBar1 = new TStatusBar(body_);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->SetPanelWidths({60, 100, 50});
-    StatusBar1->SetPanelText(0, QStringLiteral("Com"));
-    StatusBar1->SetPanelText(1, QStringLiteral("Версия"));
+    ShowDisconnectedStatus();
     layout->addWidget(StatusBar1);
 
     SetClientSize(919, 755);
@@ -363,6 +362,11 @@ void TFormAppMain::ConnectAndOfferUpdate() {
         FirmwareUpdateOffered(PanelVersionFromStatus(StatusBar1->PanelText(1)),
                               formUpdateIns->ImageVersion()))
         formUpdateIns->show();
+}
+
+void TFormAppMain::ShowDisconnectedStatus() {
+    StatusBar1->SetPanelText(0, QStringLiteral("Com"));
+    StatusBar1->SetPanelText(1, QStringLiteral("Версия"));
 }
 
 void TFormAppMain::DisconnectPanel() {

@@ -45,6 +45,8 @@ public:
     // The connect command; also used by the update window after an update.
     void ConnectAndOfferUpdate();
     void DisconnectPanel();
+    // The status bar's port and version panels as they stand without a connection.
+    void ShowDisconnectedStatus();
 
     // Handlers of the designed controls.
     void tbConnectClick();

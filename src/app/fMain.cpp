@@ -1,6 +1,7 @@
 #include "app/fMain.h"
 
 #include "app/StatusBar.h"
+#include "app/TVLog.h"
 #include "app/ZV9TKFormsController.h"
 #include "firmware/fUpdateIns.h"
 #include "platform/AppFolder.h"
@@ -50,8 +51,7 @@ TFormMain::TFormMain(QWidget* parent)
     tbDefaultAll->setToolTip(QStringLiteral("Все настройки по умолчанию"));
 
     StatusBar1->SetPanelWidths({60, 100, 100, 200});
-    StatusBar1->SetPanelText(0, QStringLiteral("Com"));
-    StatusBar1->SetPanelText(1, QStringLiteral("Версия"));
+    ShowDisconnectedStatus();
     KtProgressBar1->setObjectName(QStringLiteral("KtProgressBar1"));
     KtProgressBar1->hide();
 
@@ -174,4 +174,10 @@ void UnlockMainUI() {
 
 TDeviceController* CurrentDeviceController() {
     return AppController ? AppController->GetDeviceController() : nullptr;
+}
+
+void PortLostInUpdate(const QString& failureLine, const QString& reason) {
+    if (!AppController) return;
+    if (TTVLog* log = AppController->LogPane()) log->WriteError(failureLine);
+    AppController->DisconnectBrokenPort(reason);
 }

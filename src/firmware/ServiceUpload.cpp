@@ -41,28 +41,32 @@ public:
 
     void Run() {
         bar_.SetTotalParts(quint32(UploadTotalParts(viewer_.RowsRead() + 1)));
-        QString answer;
-        // A boot loader that did not come up shows at the first packet.
-        device_.RequestBoot(QStringLiteral("BL"), answer, true);
-        Step();
-        if (!SendRows()) {
-            Error(QStringLiteral(
-                "ОШИБКА! Прошивка не обновлена! Не удалось записать строку из файла прошивки."));
-            return;
-        }
-        bool erased = false;
-        for (int attempt = 1; attempt <= 3 && !erased; ++attempt)
-            erased = device_.RequestErase(packets_.EraseCommand(), answer, true);
-        if (!erased) {
-            Error(QStringLiteral("ОШИБКА! Прошивка не обновлена! Не удалось стереть содержимое флэш."));
-            return;
-        }
+        if (!Stage(RowsNotWrittenText(), [this] { return SendRows(); })) return;
+        if (!Stage(FlashNotErasedText(), [this] { return Erase(); })) return;
         DelayWithProgress(quint32(Clock::Scaled(kFlashRewriteMs)), bar_, kFlashStepMs);
         bar_.SetPartsComplete(bar_.TotalParts());
     }
 
 private:
+    // One stage of the upload; its failure line goes to the log whether the stage was refused
+    // or cut off by an exception (the link gone), which then goes on to the caller.
+    template <class Work> bool Stage(const QString& failure, Work work) {
+        bool done = false;
+        try {
+            done = work();
+        } catch (...) {
+            Error(failure);
+            throw;
+        }
+        if (!done) Error(failure);
+        return done;
+    }
+
     bool SendRows() {
+        QString bootAnswer;
+        // A boot loader that did not come up shows at the first packet.
+        device_.RequestBoot(QStringLiteral("BL"), bootAnswer, true);
+        Step();
         for (int row = 1; row <= viewer_.RowsRead(); row += 4) {
             QStringList rows;
             for (int r = row; r < row + 4; ++r)
@@ -78,6 +82,14 @@ private:
             Step();
         }
         return true;
+    }
+
+    bool Erase() {
+        bool erased = false;
+        QString answer;
+        for (int attempt = 1; attempt <= 3 && !erased; ++attempt)
+            erased = device_.RequestErase(packets_.EraseCommand(), answer, true);
+        return erased;
     }
 
     void Step() { bar_.SetPartsComplete(bar_.PartsComplete() + 1); }

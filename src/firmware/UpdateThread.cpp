@@ -2,6 +2,7 @@
 
 #include "app/DurationText.h"
 #include "base/Color.h"
+#include "base/Exceptions.h"
 #include "base/Rounding.h"
 #include "device/DeviceController.h"
 #include "firmware/UploadPackets.h"
@@ -23,6 +24,8 @@ void TUpdateThread::run() {
     bool done = false;
     try {
         done = Device && Upload();
+    } catch (const TCloseException& e) {
+        emit PortLost(stageFailure_, e.message());
     } catch (const std::exception&) {
         // A transport fault or a data digit that is no hex number: the update failed.
         done = false;
@@ -42,6 +45,7 @@ bool TUpdateThread::Upload() {
         w.ShowStatus(QStringLiteral("Идет переход в режим перепрошивки..."), clBlack);
     });
     QString answer;
+    stageFailure_ = RowsNotWrittenText();
     // A boot loader that did not come up shows at the first packet.
     if (!Stopping()) Device->RequestBoot(QStringLiteral("BL"), answer, false);
     Step();
@@ -49,6 +53,7 @@ bool TUpdateThread::Upload() {
     QString eraseCommand;
     if (!SendPackets(eraseCommand)) return false;
     if (!LockExit()) return false;
+    stageFailure_ = FlashNotErasedText();
     if (!SendErase(eraseCommand)) return false;
     WaitForFlash();
     if (Stopping()) return false;

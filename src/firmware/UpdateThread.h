@@ -25,6 +25,13 @@ public:
     // rows: the data digits of each 16-byte row, from row 0 on.
     TUpdateThread(TformUpdateIns* window, const QStringList& rows, TDeviceController* device, qint64 startMs);
 
+signals:
+    // The port went away under the upload (also after a stop was asked for): failureLine names
+    // the stage that was cut, reason is the system's words. Emitted before the thread ends; the
+    // user-interface thread answers it once the thread has ended, when nothing uses the device
+    // controller any more.
+    void PortLost(const QString& failureLine, const QString& reason);
+
 protected:
     void run() override;
 
@@ -52,4 +59,6 @@ private:
     const qint64 StartMs;
     int totalParts_ = 0;
     int partsComplete_ = 0;
+    // The log line for the stage running now, should the port go away in it.
+    QString stageFailure_;
 };

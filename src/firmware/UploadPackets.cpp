@@ -24,6 +24,14 @@ bool EchoAccepted(const QString& packet, const QString& answer) {
     return answer.trimmed().left(4) == packet.mid(1, 4);
 }
 
+QString RowsNotWrittenText() {
+    return QStringLiteral("ОШИБКА! Прошивка не обновлена! Не удалось записать строку из файла прошивки.");
+}
+
+QString FlashNotErasedText() {
+    return QStringLiteral("ОШИБКА! Прошивка не обновлена! Не удалось стереть содержимое флэш.");
+}
+
 int UploadTotalParts(int sourceLines) {
     return (sourceLines - 1) / 4 + 102;
 }

@@ -32,6 +32,13 @@ private:
 // with the packet's address (characters 2 to 5 of the packet).
 bool EchoAccepted(const QString& packet, const QString& answer);
 
+// The log's lines for an upload that ended before the panel took the whole image: a row was not
+// taken (the boot loader never came up, a packet was refused, the link went away while rows
+// were being sent), or the flash was not erased. The panel is left in its boot loader and must
+// be flashed again.
+QString RowsNotWrittenText();
+QString FlashNotErasedText();
+
 // The time-out of the boot loader's flash rewrite after "EE", and the pause after every packet
 // try: both fixed by the boot loader.
 constexpr int kFlashRewriteMs = 15000;

@@ -164,8 +164,14 @@ void TformUpdateIns::btnUpdateVerClick() {
     SetTimesVisible(true);
     stopAsked_ = false;
     exitWhenEnded_ = false;
+    portLost_ = false;
     auto* thread = new TUpdateThread(this, image_.Rows, CurrentDeviceController(), Clock::NowMs());
     thread_ = thread;
+    connect(thread, &TUpdateThread::PortLost, this, [this](const QString& stageLine, const QString& reason) {
+        portLost_ = true;
+        lostStageLine_ = stageLine;
+        lostReason_ = reason;
+    });
     // The thread frees itself once it has ended; the window forgets it at the same moment.
     connect(thread, &QThread::finished, this, [this] { UploadEnded(); });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -174,6 +180,16 @@ void TformUpdateIns::btnUpdateVerClick() {
 
 void TformUpdateIns::UploadEnded() {
     thread_ = nullptr;
+    if (portLost_) {
+        // Nothing is left to reconnect to: the window goes, and the controller closes the link
+        // without a goodbye and tells the user; the log says the panel was not flashed.
+        portLost_ = false;
+        exitWhenEnded_ = false;
+        UpdateState = 2;
+        CloseWindow();
+        PortLostInUpdate(lostStageLine_, lostReason_);
+        return;
+    }
     if (exitWhenEnded_) {
         exitWhenEnded_ = false;
         Leave(2);
@@ -196,14 +212,18 @@ void TformUpdateIns::btnExitClick() {
 
 void TformUpdateIns::Leave(int state) {
     if (state == 1 || state == 2) btnExit->setEnabled(false);
-    UnlockMainUI();
-    if (FormMain) FormMain->SetMainEnabled(true);
-    hide();
+    CloseWindow();
     if (state == 0 || !FormMain) return;
     // The panel restarts in its new (or old) firmware: a new connection, without the connect
     // dialog after a successful update.
     FormMain->DisconnectPanel();
     FormMain->ConnectAndOfferUpdate();
+}
+
+void TformUpdateIns::CloseWindow() {
+    UnlockMainUI();
+    if (FormMain) FormMain->SetMainEnabled(true);
+    hide();
 }
 
 void TformUpdateIns::closeEvent(QCloseEvent* event) {

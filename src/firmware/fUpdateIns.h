@@ -98,6 +98,8 @@ protected:
 private:
     void UploadEnded();
     void Leave(int state);
+    // The window closed and the main window given back to the user.
+    void CloseWindow();
     void SetTimesVisible(bool visible);
 
     TFirmwareImage image_;
@@ -107,6 +109,10 @@ private:
     bool stopAsked_ = false;
     // The exit button was pressed during the upload: it goes on once the thread has ended.
     bool exitWhenEnded_ = false;
+    // The port went away under the upload: answered once the thread has ended.
+    bool portLost_ = false;
+    QString lostStageLine_;
+    QString lostReason_;
 };
 
 extern TformUpdateIns* formUpdateIns;

@@ -259,13 +259,13 @@ void TCustomComm::PurgeIn() {
     RequireOpen();
     bytesReceived_ += quint32(QueueCount(0));
     if (const SysStatus st = backend_->Purge(true, false); !st.ok())
-        RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
+        RaisePortSystemError(sMsgRead, ErrRead, st.call, st.error);
 }
 
 void TCustomComm::PurgeOut() {
     RequireOpen();
     if (const SysStatus st = backend_->Purge(false, true); !st.ok())
-        RaiseDeviceSystemError(sMsgWrite, ErrWrite, st.call, st.error);
+        RaisePortSystemError(sMsgWrite, ErrWrite, st.call, st.error);
 }
 
 int TCustomComm::QueueCount(int which) {
@@ -274,10 +274,10 @@ int TCustomComm::QueueCount(int which) {
     if (which == 0) {
         // A device that went away fails here rather than looking like an empty queue.
         if (const SysStatus st = backend_->QueuedInput(count); !st.ok())
-            RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
+            RaisePortSystemError(sMsgRead, ErrRead, st.call, st.error);
     } else if (which == 1) {
         if (const SysStatus st = backend_->QueuedOutput(count); !st.ok())
-            RaiseDeviceSystemError(sMsgWrite, ErrWrite, st.call, st.error);
+            RaisePortSystemError(sMsgWrite, ErrWrite, st.call, st.error);
     }
     return count;
 }
@@ -285,33 +285,33 @@ int TCustomComm::QueueCount(int which) {
 void TCustomComm::SetRTS(bool on) {
     RequireOpen();
     if (const SysStatus st = backend_->SetRts(on); !st.ok())
-        RaiseDeviceSystemError(sMsgWrite, ErrWrite, st.call, st.error);
+        RaisePortSystemError(sMsgWrite, ErrWrite, st.call, st.error);
 }
 
 void TCustomComm::Drain() {
     RequireOpen();
     if (const SysStatus st = backend_->Drain(); !st.ok())
-        RaiseDeviceSystemError(sMsgWrite, ErrWrite, st.call, st.error);
+        RaisePortSystemError(sMsgWrite, ErrWrite, st.call, st.error);
 }
 
 bool TCustomComm::WaitForInput(int timeoutMs) {
     RequireOpen();
     SysStatus st;
     const SerialWait result = backend_->WaitReadable(timeoutMs, st);
-    if (result == SerialWait::HungUp) RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
+    if (result == SerialWait::HungUp) RaisePortSystemError(sMsgRead, ErrRead, st.call, st.error);
     return result == SerialWait::Ready;
 }
 
 void TCustomComm::WaitForRoom(int timeoutMs) {
     SysStatus st;
     if (backend_->WaitWritable(timeoutMs, st) == SerialWait::HungUp)
-        RaiseDeviceSystemError(sMsgWrite, ErrWrite, st.call, st.error);
+        RaisePortSystemError(sMsgWrite, ErrWrite, st.call, st.error);
 }
 
 int TCustomComm::WriteSome(const char* buffer, int count) {
     int put = 0;
     if (const SysStatus st = backend_->Write(buffer, count, put); !st.ok())
-        RaiseDeviceSystemError(sMsgWrite, ErrWrite, st.call, st.error);
+        RaisePortSystemError(sMsgWrite, ErrWrite, st.call, st.error);
     bytesSent_ += quint32(put);
     return put;
 }
@@ -319,7 +319,7 @@ int TCustomComm::WriteSome(const char* buffer, int count) {
 int TCustomComm::ReadSome(char* buffer, int count) {
     int got = 0;
     if (const SysStatus st = backend_->Read(buffer, count, got); !st.ok())
-        RaiseDeviceSystemError(sMsgRead, ErrRead, st.call, st.error);
+        RaisePortSystemError(sMsgRead, ErrRead, st.call, st.error);
     bytesReceived_ += quint32(got);
     if (options_ & coDiscardNull) got = int(std::remove(buffer, buffer + got, '\0') - buffer);
     return got;

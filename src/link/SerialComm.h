@@ -140,7 +140,8 @@ struct TCommTimeoutsEx {
 
 // One serial port: open by name, line settings, purge, queue counts, RTS, and reads and
 // writes that wait for the line with poll() instead of spinning. A name without "/" is a
-// device in /dev. Failures raise EDeviceError with the codes of SerialErr.
+// device in /dev. Failures raise EDeviceError with the codes of SerialErr, except that a device
+// that goes away under the open port raises TCloseException (see RaisePortSystemError).
 //
 // Of the port's event handlers only OnSend and OnRead are kept, called after each chunk written
 // or read; no event thread watches the port, since nothing in the program acts on port events

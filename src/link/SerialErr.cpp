@@ -1,5 +1,6 @@
 #include "link/SerialErr.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace SerialErr {
@@ -22,9 +23,22 @@ void RaiseDeviceError(const QString& message, int code) {
     throw EDeviceError(message, code);
 }
 
+namespace {
+
+QString SystemErrorText(const QString& message, const char* call, int error) {
+    return QStringLiteral("%1 (%2 error %3: %4)")
+        .arg(message, QString::fromLatin1(call), QString::number(error),
+             QString::fromLocal8Bit(std::strerror(error)));
+}
+
+} // namespace
+
 void RaiseDeviceSystemError(const QString& message, int code, const char* call, int error) {
-    RaiseDeviceError(QStringLiteral("%1 (%2 error %3: %4)")
-                         .arg(message, QString::fromLatin1(call), QString::number(error),
-                              QString::fromLocal8Bit(std::strerror(error))),
-                     code);
+    RaiseDeviceError(SystemErrorText(message, call, error), code);
+}
+
+void RaisePortSystemError(const QString& message, int code, const char* call, int error) {
+    if (error == EIO || error == ENXIO || error == ENODEV)
+        throw TCloseException(SystemErrorText(message, call, error));
+    RaiseDeviceSystemError(message, code, call, error);
 }

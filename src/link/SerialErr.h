@@ -38,3 +38,10 @@ extern const char* const sMsgOpen; // "%1" is the port's name
 // For a failed system call: "<message> (<call> error <errno>: <system text>)", so the user
 // reads the system's own words ("Permission denied", "Input/output error").
 [[noreturn]] void RaiseDeviceSystemError(const QString& message, int code, const char* call, int error);
+
+// For a system call that failed on the open port. EIO, ENXIO and ENODEV there mean the device
+// itself went away under the connection (a USB adapter pulled out, the far end of a
+// pseudo-terminal closed): no later call on this port can succeed, so that closes the link
+// (TCloseException). Any other error is the component's own (EDeviceError). Both keep the
+// system's words.
+[[noreturn]] void RaisePortSystemError(const QString& message, int code, const char* call, int error);

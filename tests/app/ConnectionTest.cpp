@@ -336,6 +336,29 @@ TEST_F(ModemConnectionTest, ALostCallIsClosedAndHungUp) {
     EXPECT_TRUE(PortFree(modem.PortPath()));
 }
 
+// The modem's adapter pulled out while a call is up: the next tick answers as to any port gone
+// (no goodbye, the message, the status bar without a connection) instead of a quiet disconnect.
+TEST_F(ModemConnectionTest, ALinkCheckOverAVanishedPortSaysSo) {
+    Start();
+    ConnectByModem();
+    ASSERT_TRUE(conn->Connect());
+    const qsizetype frames = modem.Panel().Frames().size();
+    modem.Unplug();
+    const qint64 tick = Clock::NowMs();
+    main->Timer1Timer();
+    EXPECT_LT(Clock::NowMs() - tick, 1000);
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages.at(0).text, QStringLiteral("Разрыв соединения с com-портом!"));
+    EXPECT_FALSE(conn->IsConnected());
+    EXPECT_FALSE(conn->HasTransport());
+    EXPECT_FALSE(conn->Dialled());
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_EQ(main->StatusBar1->PanelText(0), QStringLiteral("Com"));
+    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_TRUE(main->MainEnabled());
+    EXPECT_EQ(modem.Panel().Frames().size(), frames);
+}
+
 // The call drops in the middle of a page read: the modem's "NO CARRIER" comes where the
 // panel's answer to one frame should. The read ends there, the policy disconnects without a
 // word and without a goodbye over the dead call, and the window is free again at once.

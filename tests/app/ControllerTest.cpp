@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "app/StatusBar.h"
 #include "base/Exceptions.h"
 #include "platform/IniFile.h"
 
@@ -164,21 +165,43 @@ TEST_F(ControllerTest, CancelAndTransportErrorsShowTheErrorsWindow) {
     controller->WritePage();
     EXPECT_TRUE(dialogs->execedDialogs.isEmpty());
 
-    // The adapter is pulled out while the page is being read: its error is in the list.
-    controller->script = [this](TformIncl&, TDeviceController& device) {
-        panel.Unplug();
-        device.StopPanel();
+    // A serial error of the port that is still there is in the list, in the component's words.
+    controller->script = [](TformIncl&, TDeviceController&) {
+        throw EDeviceError(
+            QStringLiteral("Unable to write to port. (write error 1: Operation not permitted)"), 11);
     };
     shown.clear();
     ExpectErrorsWindow(&shown);
     controller->ReadPage();
-    ASSERT_EQ(shown.size(), 2);
-    EXPECT_EQ(shown.at(0), QStringLiteral("1"));
-    // The serial component's own words, with the system's reason.
-    EXPECT_TRUE(shown.at(1).startsWith(QStringLiteral("Unable to write to port.")) ||
-                shown.at(1).startsWith(QStringLiteral("Unable to read from port.")))
-        << shown.at(1).toStdString();
+    EXPECT_EQ(Join(shown), Join({"1", "Unable to write to port. (write error 1: Operation not permitted)"}));
+    EXPECT_TRUE(controller->IsConnected());
     EXPECT_FALSE(controller->Busy());
+}
+
+// The adapter pulled out while a page is read: no errors window, but the broken-port answer,
+// with the system's words in the log and the status bar as without a connection.
+TEST_F(ControllerTest, APulledAdapterDisconnectsWithoutGoodbyeAndSaysSo) {
+    Start();
+    ASSERT_TRUE(controller->Connect());
+    EXPECT_TRUE(main->StatusBar1->PanelText(1).contains(QStringLiteral("VER 01")));
+    controller->script = [this](TformIncl&, TDeviceController& device) {
+        panel.Unplug();
+        device.StopPanel();
+    };
+    const qint64 start = Clock::NowMs();
+    controller->ReadPage();
+    EXPECT_LT(Clock::NowMs() - start, 1000);
+    EXPECT_TRUE(dialogs->execedDialogs.isEmpty()) << "no errors window";
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages.at(0).text, QStringLiteral("Разрыв соединения с com-портом!"));
+    EXPECT_FALSE(controller->IsConnected());
+    EXPECT_FALSE(controller->Busy());
+    EXPECT_EQ(ToolButtons(*main), kDisconnected);
+    EXPECT_EQ(main->StatusBar1->PanelText(0), QStringLiteral("Com"));
+    EXPECT_EQ(main->StatusBar1->PanelText(1), QStringLiteral("Версия"));
+    const QTreeWidgetItem* last = main->tvLog->topLevelItem(main->tvLog->topLevelItemCount() - 1);
+    EXPECT_TRUE(last->text(0).endsWith(QStringLiteral(" error 5: Input/output error)")))
+        << last->text(0).toStdString();
 }
 
 TEST_F(ControllerTest, CommandsDuringATransferOrWhileDisconnectedAreIgnored) {

@@ -9,30 +9,7 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
-namespace {
-
-QString WriteHexFile(const QString& path, const QStringList& lines) {
-    return WriteFileBytes(path, toCp1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")))
-               ? path
-               : QString();
-}
-
-} // namespace
-
-class ServiceUploadTest : public UpdateFixture {
-protected:
-    // The viewer opened from the hidden menu item: the file chosen, then OK.
-    void UploadThroughMenu(const QString& path, int* rowCount = nullptr) {
-        dialogs->QueueExec([path, rowCount](QDialog& dialog) {
-            auto& viewer = dynamic_cast<TformUpdateInsertion&>(dialog);
-            ScriptedDialogs::Current().QueueFile(path);
-            viewer.KtBitBtn1Click();
-            if (rowCount) *rowCount = viewer.RowCount();
-            return int(mrOk);
-        });
-        main->mnuUpdate->trigger();
-    }
-};
+using ServiceUploadTest = UpdateFixture;
 
 // A small file: only the rows read are sent, a short last record and the rows after it padded
 // with "FF"; every frame is logged; the user interface is locked only while the upload runs.

@@ -15,6 +15,7 @@
 #include "support/TestFiles.h"
 #include "uikit/KtSplitter.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -108,6 +109,24 @@ protected:
     void RunUpdate() {
         formUpdateIns->btnUpdateVer->click();
         ASSERT_TRUE(WaitUntil([] { return !formUpdateIns->UploadRunning(); }));
+    }
+
+    static QString WriteHexFile(const QString& path, const QStringList& lines) {
+        return WriteFileBytes(path, toCp1251(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")))
+                   ? path
+                   : QString();
+    }
+
+    // The service upload from the hidden menu item: the viewer shows the file chosen, then OK.
+    void UploadThroughMenu(const QString& path, int* rowCount = nullptr) {
+        dialogs->QueueExec([path, rowCount](QDialog& dialog) {
+            auto& viewer = dynamic_cast<TformUpdateInsertion&>(dialog);
+            ScriptedDialogs::Current().QueueFile(path);
+            viewer.KtBitBtn1Click();
+            if (rowCount) *rowCount = viewer.RowCount();
+            return int(mrOk);
+        });
+        main->mnuUpdate->trigger();
     }
 
     // The address part ("W0000") of every packet sent.

@@ -2,10 +2,13 @@
 #include "base/Cp1251.h"
 #include "link/SerialErr.h"
 #include "platform/Clock.h"
+#include "platform/SerialBackend.h"
 #include "support/FakePanel.h"
 
 #include "PrintQt.h"
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 
@@ -191,4 +194,130 @@ TEST(SerialCommTest, CountersHandlersAndOptions) {
     port.Close();
     EXPECT_EQ(port.BytesReceived() + port.BytesSent(), 0u);
     EXPECT_EQ(port.LockState(), 3);
+}
+
+namespace {
+
+// The real line, with one of its calls made to fail with a chosen error.
+class FailingBackend : public SerialBackend {
+public:
+    SysStatus QueuedInput(int& count) override {
+        if (failing == "ioctl(TIOCINQ)") return SysStatus::Failed("ioctl(TIOCINQ)", error);
+        const SysStatus status = SerialBackend::QueuedInput(count);
+        if (failing == "read") count = 1; // so that a read is tried
+        return status;
+    }
+    SysStatus Read(char* buffer, int count, int& got) override {
+        got = 0;
+        return failing == "read" ? SysStatus::Failed("read", error) : SerialBackend::Read(buffer, count, got);
+    }
+    SysStatus Write(const char* buffer, int count, int& put) override {
+        put = 0;
+        return failing == "write" ? SysStatus::Failed("write", error)
+                                  : SerialBackend::Write(buffer, count, put);
+    }
+    SysStatus Purge(bool in, bool out) override {
+        return failing == "tcflush" ? SysStatus::Failed("tcflush", error) : SerialBackend::Purge(in, out);
+    }
+    SysStatus SetRts(bool on) override {
+        return failing == "ioctl(TIOCMBIS)" ? SysStatus::Failed("ioctl(TIOCMBIS)", error)
+                                            : SerialBackend::SetRts(on);
+    }
+    SysStatus Drain() override {
+        return failing == "tcdrain" ? SysStatus::Failed("tcdrain", error) : SerialBackend::Drain();
+    }
+
+    QByteArray failing;
+    int error = 0;
+};
+
+} // namespace
+
+// Only a device that went away (EIO, ENXIO, ENODEV) closes the link; any other failure of the
+// same call stays the component's own error with its code. Both keep the system's words, and
+// the port stays open until its owner closes it.
+TEST(SerialCommTest, OnlyAVanishedDeviceClosesTheLink) {
+    struct Case {
+        const char* call;
+        std::function<void(TSerialComm&)> operation;
+        const char* message;
+        int code;
+    };
+    const Case cases[] = {
+        {"ioctl(TIOCINQ)", [](TSerialComm& p) { p.QueueCount(0); }, "Unable to read from port.", 10},
+        {"read",
+         [](TSerialComm& p) {
+             QString text;
+             p.ReadString(text);
+         },
+         "Unable to read from port.", 10},
+        {"write", [](TSerialComm& p) { p.SendString(QStringLiteral("+v\r")); }, "Unable to write to port.",
+         11},
+        {"tcflush", [](TSerialComm& p) { p.PurgeOut(); }, "Unable to write to port.", 11},
+        {"ioctl(TIOCMBIS)", [](TSerialComm& p) { p.SetRTS(true); }, "Unable to write to port.", 11},
+        {"tcdrain", [](TSerialComm& p) { p.Drain(); }, "Unable to write to port.", 11},
+    };
+    FakePanel panel;
+    for (const Case& c : cases) {
+        for (int error : {EIO, ENXIO, ENODEV, EPERM, EBADF, EINVAL}) {
+            SCOPED_TRACE(testing::Message() << c.call << " errno " << error);
+            auto* backend = new FailingBackend;
+            TSerialComm port{std::unique_ptr<SerialBackend>(backend)};
+            port.SetDeviceName(panel.PortPath());
+            port.Open();
+            backend->failing = c.call;
+            backend->error = error;
+            const QString words = QStringLiteral("%1 (%2 error %3: %4)")
+                                      .arg(QString::fromLatin1(c.message), QString::fromLatin1(c.call))
+                                      .arg(error)
+                                      .arg(QString::fromLocal8Bit(std::strerror(error)));
+            const bool gone = error == EIO || error == ENXIO || error == ENODEV;
+            try {
+                c.operation(port);
+                ADD_FAILURE() << "nothing raised";
+            } catch (const TCloseException& e) {
+                EXPECT_TRUE(gone);
+                EXPECT_EQ(e.message(), words);
+            } catch (const EDeviceError& e) {
+                EXPECT_FALSE(gone);
+                EXPECT_EQ(e.Code, c.code);
+                EXPECT_EQ(e.message(), words);
+            }
+            EXPECT_TRUE(port.Opened());
+        }
+    }
+}
+
+// The pseudo-terminal's far end closed, as a USB adapter pulled out: every call on the open
+// port closes the link, none hangs and none looks like a quiet line; Close still releases the
+// port.
+TEST(SerialCommTest, EveryCallOnAVanishedPortClosesTheLink) {
+    FakePanel panel;
+    TSerialComm port;
+    port.SetDeviceName(panel.PortPath());
+    port.Open();
+    ASSERT_TRUE(panel.Write("queued"));
+    panel.Unplug();
+    char buffer[4];
+    QString text;
+    int raised = 0;
+    const qint64 start = Clock::NowMs();
+    for (auto call : std::initializer_list<std::function<void()>>{
+             [&] { port.QueueCount(0); }, [&] { port.QueueCount(1); }, [&] { port.PurgeIn(); },
+             [&] { port.PurgeOut(); }, [&] { port.SetRTS(false); }, [&] { port.Drain(); },
+             [&] { port.SendString(QStringLiteral("+v\r")); }, [&] { port.ReadData(buffer, 4, 1000); },
+             [&] { port.ReadString(text); }, [&] { port.WaitForInput(1000); }}) {
+        try {
+            call();
+        } catch (const TCloseException& e) {
+            ++raised;
+            EXPECT_TRUE(e.message().endsWith(QStringLiteral(": Input/output error)")) ||
+                        e.message().endsWith(QStringLiteral(": No such device or address)")))
+                << e.what();
+        }
+    }
+    EXPECT_EQ(raised, 10);
+    EXPECT_LT(Clock::NowMs() - start, 500);
+    port.Close();
+    EXPECT_FALSE(port.Opened());
 }

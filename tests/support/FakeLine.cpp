@@ -47,16 +47,26 @@ void FakeLine::Stop() {
 
 void FakeLine::Unplug() {
     Stop();
+    Vanish();
+}
+
+void FakeLine::Vanish() {
     std::lock_guard lock(writeMutex_);
     for (int* fd : {&slaveKeeper_, &master_}) {
-        ::close(*fd);
+        if (*fd >= 0) ::close(*fd);
         *fd = -1;
     }
+    vanishedAt_ = Clock::NowMs();
+}
+
+qint64 FakeLine::VanishedAtMs() const {
+    return vanishedAt_;
 }
 
 void FakeLine::Run() {
     char buffer[4096];
     for (;;) {
+        // A vanished device (master_ -1) is left out of the poll: only the wake-up remains.
         pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
         const int ready = ::poll(fds, 2, spinning_ ? 0 : -1);
         if (ready < 0) {

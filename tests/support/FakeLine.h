@@ -45,7 +45,13 @@ public:
     QByteArray Received() const;
     bool WaitForReceived(int count, int timeoutMs) const;
     // The device vanishes: the port side sees a hang-up, as with a USB adapter pulled out.
+    // Linux hangs the port side up when the pseudo-terminal's far end closes, as it does a
+    // serial tty whose adapter is pulled: reads give end of file (the bytes still queued are
+    // lost), while writes, queue counts, flushes, drains and modem-line calls fail with EIO.
+    // The device node goes, so the same path cannot be opened again.
     void Unplug();
+    // When the fake vanished (Clock::NowMs), 0 while it has not.
+    qint64 VanishedAtMs() const;
 
 protected:
     // Derived classes start the thread at the end of their constructor and stop it first
@@ -63,6 +69,9 @@ protected:
     // its own waking up does not count in what a fake measures of the program's timing. It
     // keeps one processor busy.
     void SetSpinning(bool spinning) { spinning_ = spinning; }
+    // Unplug from the fake's own thread (in OnBytes): the device vanishes at once; the thread
+    // reads nothing more.
+    void Vanish();
 
     // Guards the derived classes' tables and records as well.
     mutable std::mutex mutex_;
@@ -78,6 +87,7 @@ private:
     std::thread thread_;
     bool stopping_ = false;
     std::atomic<bool> spinning_{false};
+    std::atomic<qint64> vanishedAt_{0};
     std::mutex writeMutex_;
     QByteArray received_;
 };

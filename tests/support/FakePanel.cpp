@@ -68,6 +68,12 @@ QList<QByteArray> FakePanel::FramesStartingWith(const QByteArray& prefix) const 
     return found;
 }
 
+void FakePanel::VanishAt(const QByteArray& prefix, int nth) {
+    std::lock_guard lock(mutex_);
+    vanishPrefix_ = prefix;
+    framesToVanish_ = nth;
+}
+
 bool FakePanel::WaitForFrames(int count, int timeoutMs) const {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
@@ -111,14 +117,20 @@ void FakePanel::OnBytes(const QByteArray& bytes) {
 
         std::optional<QByteArray> reply;
         FakeFault fault;
+        bool vanish = false;
         {
             std::lock_guard lock(mutex_);
             frames_.append(command);
             if (paced) times_.append({frameStart_, std::nullopt});
-            reply = Respond(command);
+            vanish = framesToVanish_ > 0 && command.startsWith(vanishPrefix_) && --framesToVanish_ == 0;
+            if (!vanish) reply = Respond(command);
             fault = faults_.value(command, faultForAll_);
         }
         changed_.notify_all();
+        if (vanish) {
+            Vanish();
+            return;
+        }
         if (paced) {
             // The frame's last byte arrives, then the reply takes its time on the wire. The last
             // stretch is spun, so that the thread's lateness in waking does not stretch the wire.

@@ -51,6 +51,9 @@ public:
     QList<QByteArray> Frames() const;
     QList<QByteArray> FramesStartingWith(const QByteArray& prefix) const;
     bool WaitForFrames(int count, int timeoutMs) const;
+    // The panel vanishes (see Unplug) as the nth frame from now on that starts with prefix
+    // arrives ("" matches every frame): that frame is recorded but never answered.
+    void VanishAt(const QByteArray& prefix, int nth = 1);
 
 protected:
     static QByteArray ReadAnswer(const QByteArray& value) { return ">" + value + "\r\nOK\r\n"; }
@@ -72,4 +75,6 @@ private:
     QMap<QByteArray, FakeFault> faults_;
     FakeFault faultForAll_;
     QList<QByteArray> frames_;
+    QByteArray vanishPrefix_;
+    int framesToVanish_ = 0; // 0: never
 };
