@@ -1,10 +1,10 @@
 // The two exports of a long history, from records already downloaded: the connection's records
 // as a spreadsheet file, and "История.txt". Each must take well under a second for 10 000
 // records.
-#include "app/HistoryTextFile.h"
-#include "app/StringGrid.h"
-#include "app/XlsExport.h"
-#include "app/fHistory.h"
+#include "app/controls/StringGrid.h"
+#include "app/history/HistoryTextFile.h"
+#include "app/history/XlsExport.h"
+#include "app/pages/fHistory.h"
 
 #include <QApplication>
 #include <QFileInfo>

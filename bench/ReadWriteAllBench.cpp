@@ -6,17 +6,17 @@
 // its median, its longest, and its longest where a new page starts. First it times the same
 // gap for the bare transport without windows: what the pseudo-terminal itself costs on this
 // machine. Runs: the first argument, 3 by default.
-#include "app/ZV9TKFormsController.h"
-#include "app/Startup.h"
-#include "app/fConnect.h"
-#include "app/fErrors.h"
-#include "app/fMain.h"
+#include "app/controllers/ZV9TKFormsController.h"
+#include "app/controllers/Startup.h"
+#include "app/windows/fConnect.h"
+#include "app/windows/fErrors.h"
+#include "app/windows/fMain.h"
 #include "link/ComPortWorker.h"
 #include "platform/AppFolder.h"
 #include "support/HistoryRecords.h"
 #include "support/ScriptedDialogs.h"
-#include "uikit/KtGlobals.h"
-#include "uikit/KtSplitter.h"
+#include "uikit/services/KtGlobals.h"
+#include "uikit/splitter/KtSplitter.h"
 
 #include <QAction>
 #include <QApplication>

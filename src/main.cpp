@@ -1,8 +1,8 @@
-#include "app/Startup.h"
-#include "app/fMain.h"
+#include "app/controllers/Startup.h"
+#include "app/windows/fMain.h"
 #include "base/Exceptions.h"
 #include "platform/DialogService.h"
-#include "uikit/KtGlobals.h"
+#include "uikit/services/KtGlobals.h"
 
 #include <QApplication>
 

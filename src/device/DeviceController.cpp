@@ -1,6 +1,6 @@
 #include "device/DeviceController.h"
 
-#include "app/fProgress.h"
+#include "app/windows/fProgress.h"
 #include "base/Convert.h"
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"

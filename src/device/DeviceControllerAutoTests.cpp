@@ -1,7 +1,7 @@
 #include "device/DeviceController.h"
 
-#include "app/MaskEdit.h"
-#include "app/fATests.h"
+#include "app/controls/MaskEdit.h"
+#include "app/pages/fATests.h"
 #include "base/Convert.h"
 #include "device/TransferGuard.h"
 

@@ -1,9 +1,9 @@
 #include "device/DeviceController.h"
 
-#include "app/fCommon.h"
+#include "app/pages/fCommon.h"
 #include "base/Convert.h"
 #include "device/TransferGuard.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <QDateTime>
 #include <QLineEdit>

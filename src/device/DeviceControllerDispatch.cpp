@@ -1,14 +1,14 @@
 #include "device/DeviceController.h"
 
-#include "app/fATests.h"
-#include "app/fCommon.h"
-#include "app/fEnNumber.h"
-#include "app/fGPRS.h"
-#include "app/fHistory.h"
-#include "app/fIn.h"
-#include "app/fKBDs.h"
-#include "app/fLoops.h"
-#include "app/fWays.h"
+#include "app/pages/fATests.h"
+#include "app/pages/fCommon.h"
+#include "app/pages/fEnNumber.h"
+#include "app/pages/fGPRS.h"
+#include "app/pages/fHistory.h"
+#include "app/pages/fIn.h"
+#include "app/pages/fKBDs.h"
+#include "app/pages/fLoops.h"
+#include "app/pages/fWays.h"
 
 // Page kinds are tried in the order of the page tree; a kind derived from another must come
 // before it.

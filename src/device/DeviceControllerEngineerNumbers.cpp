@@ -1,6 +1,6 @@
 #include "device/DeviceController.h"
 
-#include "app/fEnNumber.h"
+#include "app/pages/fEnNumber.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "device/DeviceController.h"
 
-#include "app/fGPRS.h"
+#include "app/pages/fGPRS.h"
 
 #include <QCheckBox>
 #include <QComboBox>

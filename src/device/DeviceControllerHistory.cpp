@@ -3,10 +3,10 @@
 
 #include "device/DeviceController.h"
 
-#include "app/HistoryDecoding.h"
-#include "app/HistoryTextFile.h"
-#include "app/StringGrid.h"
-#include "app/fHistory.h"
+#include "app/controls/StringGrid.h"
+#include "app/history/HistoryDecoding.h"
+#include "app/history/HistoryTextFile.h"
+#include "app/pages/fHistory.h"
 #include "base/Exceptions.h"
 #include "base/LogWriter.h"
 #include "device/TransferGuard.h"

@@ -1,6 +1,6 @@
 #include "device/DeviceController.h"
 
-#include "app/fKBDs.h"
+#include "app/pages/fKBDs.h"
 #include "base/Convert.h"
 #include "device/EventCombo.h"
 #include "device/TransferGuard.h"

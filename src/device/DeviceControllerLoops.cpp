@@ -1,7 +1,7 @@
 #include "device/DeviceController.h"
 
-#include "app/SpinEdit.h"
-#include "app/fLoops.h"
+#include "app/controls/SpinEdit.h"
+#include "app/pages/fLoops.h"
 #include "base/Convert.h"
 #include "device/EventCombo.h"
 #include "device/TransferGuard.h"

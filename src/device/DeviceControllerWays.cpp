@@ -1,6 +1,6 @@
 #include "device/DeviceController.h"
 
-#include "app/fWays.h"
+#include "app/pages/fWays.h"
 #include "base/Convert.h"
 #include "device/TransferGuard.h"
 #include "device/WayDescriptor.h"

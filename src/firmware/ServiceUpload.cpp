@@ -1,9 +1,9 @@
 #include "firmware/ServiceUpload.h"
 
-#include "app/DelayWithProgress.h"
-#include "app/FormAppMainController.h"
-#include "app/TVLog.h"
-#include "app/fMain.h"
+#include "app/controllers/FormAppMainController.h"
+#include "app/routines/DelayWithProgress.h"
+#include "app/windows/TVLog.h"
+#include "app/windows/fMain.h"
 #include "base/Convert.h"
 #include "device/DeviceController.h"
 #include "firmware/UploadPackets.h"
@@ -11,7 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Delay.h"
 #include "platform/DialogService.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

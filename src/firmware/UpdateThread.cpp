@@ -1,6 +1,6 @@
 #include "firmware/UpdateThread.h"
 
-#include "app/DurationText.h"
+#include "app/routines/DurationText.h"
 #include "base/Color.h"
 #include "base/Exceptions.h"
 #include "base/Rounding.h"

@@ -1,16 +1,16 @@
 #include "firmware/fUpdateIns.h"
 
-#include "app/DesignedControls.h"
-#include "app/StatusBar.h"
-#include "app/fMain.h"
+#include "app/pages/DesignedControls.h"
+#include "app/windows/StatusBar.h"
+#include "app/windows/fMain.h"
 #include "base/LogWriter.h"
 #include "firmware/EmbeddedFirmware.h"
 #include "firmware/HexRows.h"
 #include "firmware/UpdateThread.h"
 #include "platform/CenterOnOwner.h"
 #include "platform/Clock.h"
-#include "uikit/KtPanel.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtPanel.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fAppMain.h"
+#include "app/windows/fAppMain.h"
 #include "base/Color.h"
 #include "firmware/FirmwareImage.h"
 #include "firmware/UpdateThread.h"

@@ -3,10 +3,10 @@
 #include "base/Convert.h"
 #include "firmware/HexRows.h"
 #include "platform/DialogService.h"
-#include "uikit/ImageList.h"
-#include "uikit/KtBitBtn.h"
-#include "uikit/KtDialogButtons.h"
-#include "uikit/KtGroupBox.h"
+#include "uikit/buttons/KtBitBtn.h"
+#include "uikit/buttons/KtDialogButtons.h"
+#include "uikit/controls/KtGroupBox.h"
+#include "uikit/draw/ImageList.h"
 
 #include <QApplication>
 #include <QDir>

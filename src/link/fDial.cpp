@@ -7,7 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/DialogService.h"
 #include "platform/ExceptionGuard.h"
-#include "uikit/KtLEDDisplay.h"
+#include "uikit/controls/KtLEDDisplay.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -7,7 +7,7 @@
 
 // The desktop's visual styles as the kit asks about them: the colours a theme class gives its
 // parts and the name of the desktop's colour scheme. Whether the kit draws themed at all is the
-// kit's own setting (uikit/KtThemes.h). A Linux desktop has none of the themed look the kit was
+// kit's own setting (uikit/services/KtThemes.h). A Linux desktop has none of the themed look the kit was
 // designed for, so the installed service holds no theme colours and names no scheme; tests
 // install one that answers otherwise. Everything here only reads: the program never writes
 // desktop settings.

@@ -1,6 +1,6 @@
-#include "app/fAbout.h"
+#include "app/windows/fAbout.h"
 #include "support/RecordingShell.h"
-#include "uikit/KtURLLabel.h"
+#include "uikit/controls/KtURLLabel.h"
 
 #include <QLabel>
 #include <QPushButton>

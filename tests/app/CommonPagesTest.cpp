@@ -1,5 +1,5 @@
-#include "app/fATests.h"
-#include "app/fCommon.h"
+#include "app/pages/fATests.h"
+#include "app/pages/fCommon.h"
 #include "platform/IniFile.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
-#include "app/fConnect.h"
+#include "app/windows/fConnect.h"
 #include "base/Exceptions.h"
 #include "platform/IniFile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
-#include "uikit/KtBitBtn.h"
-#include "uikit/KtDialogButtons.h"
+#include "uikit/buttons/KtBitBtn.h"
+#include "uikit/buttons/KtDialogButtons.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/StatusBar.h"
-#include "app/fConnect.h"
-#include "app/fGPRS.h"
+#include "app/pages/fGPRS.h"
+#include "app/windows/StatusBar.h"
+#include "app/windows/fConnect.h"
 #include "link/SerialComm.h"
 #include "link/fDial.h"
 #include "platform/Clock.h"

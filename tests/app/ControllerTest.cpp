@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "app/StatusBar.h"
+#include "app/windows/StatusBar.h"
 #include "base/Exceptions.h"
 #include "platform/IniFile.h"
 

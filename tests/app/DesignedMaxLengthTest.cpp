@@ -1,4 +1,4 @@
-#include "app/DesignedMaxLength.h"
+#include "app/controls/DesignedMaxLength.h"
 
 #include <QApplication>
 #include <QClipboard>

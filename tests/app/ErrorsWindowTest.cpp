@@ -1,4 +1,4 @@
-#include "app/fErrors.h"
+#include "app/windows/fErrors.h"
 
 #include <QLabel>
 #include <QTableWidget>

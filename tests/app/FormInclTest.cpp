@@ -1,4 +1,4 @@
-#include "app/fIn.h"
+#include "app/pages/fIn.h"
 #include "platform/IniFile.h"
 #include "support/TestFiles.h"
 

@@ -1,5 +1,5 @@
-#include "app/HistoryDecoding.h"
-#include "app/StringGrid.h"
+#include "app/controls/StringGrid.h"
+#include "app/history/HistoryDecoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/InputController.h"
-#include "app/EditKeyFilter.h"
+#include "app/controls/InputController.h"
+#include "app/controls/EditKeyFilter.h"
 #include "support/KeyInput.h"
 
 #include <QApplication>

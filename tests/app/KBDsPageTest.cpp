@@ -1,5 +1,5 @@
-#include "app/Unit2.h"
-#include "app/fKBDs.h"
+#include "app/pages/Unit2.h"
+#include "app/pages/fKBDs.h"
 #include "base/Color.h"
 #include "device/MsgFile.h"
 #include "link/PrintQt.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ZV9TKFormsController.h"
-#include "app/fErrors.h"
-#include "app/fIn.h"
-#include "app/fMain.h"
+#include "app/controllers/ZV9TKFormsController.h"
+#include "app/pages/fIn.h"
+#include "app/windows/fErrors.h"
+#include "app/windows/fMain.h"
 #include "base/Cp1251.h"
 #include "device/DeviceController.h"
 #include "link/ComPortWorker.h"
@@ -12,7 +12,7 @@
 #include "support/FakeStoringPanel.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
-#include "uikit/KtSplitter.h"
+#include "uikit/splitter/KtSplitter.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
-#include "app/TVLog.h"
-#include "app/fAbout.h"
+#include "app/windows/TVLog.h"
+#include "app/windows/fAbout.h"
 #include "platform/IniFile.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <QDir>
 #include <QMenuBar>

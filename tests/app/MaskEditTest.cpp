@@ -1,4 +1,4 @@
-#include "app/MaskEdit.h"
+#include "app/controls/MaskEdit.h"
 
 #include <gtest/gtest.h>
 

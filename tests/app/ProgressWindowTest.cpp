@@ -1,5 +1,5 @@
-#include "app/fProgress.h"
-#include "app/fWaiting.h"
+#include "app/windows/fProgress.h"
+#include "app/windows/fWaiting.h"
 
 #include <QLabel>
 #include <QProgressBar>

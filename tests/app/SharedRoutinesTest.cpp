@@ -1,8 +1,8 @@
-#include "app/DelayWithProgress.h"
-#include "app/DurationText.h"
-#include "app/HexWordToBits.h"
+#include "app/routines/DelayWithProgress.h"
+#include "app/routines/DurationText.h"
+#include "app/routines/HexWordToBits.h"
 #include "platform/Clock.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/TVLog.h"
+#include "app/windows/TVLog.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "app/fWays.h"
+#include "app/pages/fWays.h"
 #include "base/Color.h"
 #include "platform/IniFile.h"
 #include "support/ScriptedDialogs.h"

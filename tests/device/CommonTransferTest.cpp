@@ -1,10 +1,10 @@
 #include "DeviceControllerFixture.h"
 
-#include "app/fATests.h"
-#include "app/fCommon.h"
+#include "app/pages/fATests.h"
+#include "app/pages/fCommon.h"
 #include "link/PrintQt.h"
 #include "platform/IniFile.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "DeviceControllerFixture.h"
 
-#include "app/fIn.h"
-#include "app/fProgress.h"
+#include "app/pages/fIn.h"
+#include "app/windows/fProgress.h"
 #include "base/Exceptions.h"
 
 #include <QEvent>

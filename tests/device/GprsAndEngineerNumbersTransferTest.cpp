@@ -1,8 +1,8 @@
 #include "DeviceControllerFixture.h"
 
-#include "app/fEnNumber.h"
-#include "app/fGPRS.h"
-#include "app/fWays.h"
+#include "app/pages/fEnNumber.h"
+#include "app/pages/fGPRS.h"
+#include "app/pages/fWays.h"
 #include "link/PrintQt.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "DeviceControllerFixture.h"
 
-#include "app/StringGrid.h"
-#include "app/fHistory.h"
-#include "app/fProgress.h"
+#include "app/controls/StringGrid.h"
+#include "app/pages/fHistory.h"
+#include "app/windows/fProgress.h"
 #include "base/Cp1251.h"
 #include "base/Exceptions.h"
 #include "support/HistoryRecords.h"

@@ -1,8 +1,8 @@
 #include "DeviceControllerFixture.h"
 
-#include "app/SpinEdit.h"
-#include "app/fKBDs.h"
-#include "app/fLoops.h"
+#include "app/controls/SpinEdit.h"
+#include "app/pages/fKBDs.h"
+#include "app/pages/fLoops.h"
 #include "device/MsgFile.h"
 #include "link/PrintQt.h"
 #include "platform/IniFile.h"

@@ -1,6 +1,6 @@
 #include "DeviceControllerFixture.h"
 
-#include "app/fWays.h"
+#include "app/pages/fWays.h"
 #include "device/WayDescriptor.h"
 #include "link/PrintQt.h"
 #include "support/ScriptedDialogs.h"

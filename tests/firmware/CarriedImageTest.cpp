@@ -1,6 +1,6 @@
 #include "UpdateFixture.h"
 
-#include "app/TVLog.h"
+#include "app/windows/TVLog.h"
 #include "firmware/UploadPackets.h"
 
 #include <QTreeWidget>

@@ -1,6 +1,6 @@
 #include "UpdateFixture.h"
 
-#include "app/fHistory.h"
+#include "app/pages/fHistory.h"
 #include "link/SerialComm.h"
 #include "support/HistoryRecords.h"
 

@@ -1,9 +1,9 @@
 #include "UpdateFixture.h"
 
-#include "app/FormAppMainController.h"
-#include "app/TVLog.h"
+#include "app/controllers/FormAppMainController.h"
+#include "app/windows/TVLog.h"
 #include "support/TestFiles.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <QFile>
 #include <QLineEdit>

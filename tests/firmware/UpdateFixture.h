@@ -1,10 +1,10 @@
 #pragma once
 
 #include "HexText.h"
-#include "app/StatusBar.h"
-#include "app/ZV9TKFormsController.h"
-#include "app/fConnect.h"
-#include "app/fMain.h"
+#include "app/controllers/ZV9TKFormsController.h"
+#include "app/windows/StatusBar.h"
+#include "app/windows/fConnect.h"
+#include "app/windows/fMain.h"
 #include "base/Cp1251.h"
 #include "firmware/fUpdateIns.h"
 #include "firmware/fUpdateInsertion.h"
@@ -13,7 +13,7 @@
 #include "support/FakeBootLoader.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
-#include "uikit/KtSplitter.h"
+#include "uikit/splitter/KtSplitter.h"
 
 #include <QAction>
 #include <QComboBox>

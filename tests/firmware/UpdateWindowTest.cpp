@@ -3,7 +3,7 @@
 #include "device/DeviceController.h"
 #include "firmware/UploadPackets.h"
 #include "platform/IniFile.h"
-#include "uikit/KtProgressBar.h"
+#include "uikit/controls/KtProgressBar.h"
 
 #include <QLabel>
 #include <QPushButton>

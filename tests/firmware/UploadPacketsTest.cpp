@@ -1,5 +1,5 @@
 #include "firmware/UploadPackets.h"
-#include "app/fAppMain.h"
+#include "app/windows/fAppMain.h"
 #include "base/Exceptions.h"
 
 #include <gtest/gtest.h>

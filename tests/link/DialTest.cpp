@@ -3,7 +3,7 @@
 #include "link/fDial.h"
 #include "support/RecordingLog.h"
 #include "support/ScriptedDialogs.h"
-#include "uikit/KtLEDDisplay.h"
+#include "uikit/controls/KtLEDDisplay.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Color.h"
-#include "uikit/KtRect.h"
+#include "uikit/draw/KtRect.h"
 
 #include <QImage>
 #include <QWidget>

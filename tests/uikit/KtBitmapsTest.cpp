@@ -1,4 +1,4 @@
-#include "uikit/KtGrafx.h"
+#include "uikit/draw/KtGrafx.h"
 
 #include "KitImage.h"
 

@@ -1,4 +1,4 @@
-#include "uikit/KtBlinkingControlsList.h"
+#include "uikit/services/KtBlinkingControlsList.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "uikit/KtBorderControl.h"
+#include "uikit/controls/KtBorderControl.h"
 #include "KitImage.h"
-#include "uikit/KtColors.h"
+#include "uikit/draw/KtColors.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "uikit/ImageList.h"
-#include "uikit/KtBitBtn.h"
-#include "uikit/KtColors.h"
-#include "uikit/KtPanel.h"
+#include "uikit/buttons/KtBitBtn.h"
+#include "uikit/controls/KtPanel.h"
+#include "uikit/draw/ImageList.h"
+#include "uikit/draw/KtColors.h"
 
 #include "KitImage.h"
 #include "KitMouse.h"

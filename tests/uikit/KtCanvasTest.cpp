@@ -1,4 +1,4 @@
-#include "uikit/KtCanvas.h"
+#include "uikit/draw/KtCanvas.h"
 
 #include "KitImage.h"
 

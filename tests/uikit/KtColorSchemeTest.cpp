@@ -1,8 +1,8 @@
-#include "uikit/KtColorScheme.h"
+#include "uikit/services/KtColorScheme.h"
 #include "support/ScriptedThemes.h"
-#include "uikit/KtColors.h"
-#include "uikit/KtGlobals.h"
-#include "uikit/KtThemes.h"
+#include "uikit/draw/KtColors.h"
+#include "uikit/services/KtGlobals.h"
+#include "uikit/services/KtThemes.h"
 
 #include <gtest/gtest.h>
 #include <vector>

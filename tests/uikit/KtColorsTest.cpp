@@ -1,4 +1,4 @@
-#include "uikit/KtColors.h"
+#include "uikit/draw/KtColors.h"
 
 #include <gtest/gtest.h>
 #include <tuple>

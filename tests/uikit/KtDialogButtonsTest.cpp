@@ -1,7 +1,7 @@
-#include "uikit/KtDialogButtons.h"
+#include "uikit/buttons/KtDialogButtons.h"
 #include "support/ScriptedDialogs.h"
-#include "uikit/KtBitBtn.h"
-#include "uikit/KtOldPropReader.h"
+#include "uikit/buttons/KtBitBtn.h"
+#include "uikit/services/KtOldPropReader.h"
 
 #include "KitImage.h"
 

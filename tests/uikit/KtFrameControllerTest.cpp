@@ -1,6 +1,6 @@
-#include "uikit/KtFrameController.h"
-#include "uikit/KtLEDDisplay.h"
-#include "uikit/KtOldPropReader.h"
+#include "uikit/controls/KtLEDDisplay.h"
+#include "uikit/services/KtFrameController.h"
+#include "uikit/services/KtOldPropReader.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "uikit/KtFrames.h"
-#include "uikit/KtBorder.h"
-#include "uikit/KtColors.h"
+#include "uikit/draw/KtFrames.h"
+#include "uikit/draw/KtBorder.h"
+#include "uikit/draw/KtColors.h"
 
 #include "KitImage.h"
 

@@ -1,5 +1,5 @@
-#include "uikit/KtGradient.h"
-#include "uikit/KtGlobals.h"
+#include "uikit/draw/KtGradient.h"
+#include "uikit/services/KtGlobals.h"
 
 #include "KitImage.h"
 

@@ -1,7 +1,7 @@
-#include "uikit/KtGroupBar.h"
-#include "uikit/KtColors.h"
-#include "uikit/KtGlobals.h"
-#include "uikit/KtThemes.h"
+#include "uikit/draw/KtGroupBar.h"
+#include "uikit/draw/KtColors.h"
+#include "uikit/services/KtGlobals.h"
+#include "uikit/services/KtThemes.h"
 
 #include "KitImage.h"
 

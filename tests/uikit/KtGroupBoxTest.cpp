@@ -1,5 +1,5 @@
-#include "uikit/KtGroupBox.h"
-#include "uikit/KtColors.h"
+#include "uikit/controls/KtGroupBox.h"
+#include "uikit/draw/KtColors.h"
 
 #include "KitImage.h"
 

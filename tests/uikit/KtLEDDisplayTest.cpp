@@ -1,6 +1,6 @@
-#include "uikit/KtLEDDisplay.h"
+#include "uikit/controls/KtLEDDisplay.h"
 #include "KitImage.h"
-#include "uikit/KtLEDFont.h"
+#include "uikit/controls/KtLEDFont.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

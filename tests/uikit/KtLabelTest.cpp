@@ -1,7 +1,7 @@
-#include "uikit/KtLabel.h"
+#include "uikit/controls/KtLabel.h"
 #include "KitImage.h"
 #include "support/RecordingShell.h"
-#include "uikit/KtURLLabel.h"
+#include "uikit/controls/KtURLLabel.h"
 
 #include <QEnterEvent>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "uikit/KtPanel.h"
-#include "uikit/KtColors.h"
-#include "uikit/KtGrid.h"
-#include "uikit/KtPanelDockManager.h"
+#include "uikit/controls/KtPanel.h"
+#include "uikit/draw/KtColors.h"
+#include "uikit/draw/KtGrid.h"
+#include "uikit/controls/KtPanelDockManager.h"
 
 #include "KitImage.h"
 

@@ -1,5 +1,5 @@
-#include "uikit/KtProgressBar.h"
-#include "uikit/KtThemes.h"
+#include "uikit/controls/KtProgressBar.h"
+#include "uikit/services/KtThemes.h"
 
 #include "KitImage.h"
 

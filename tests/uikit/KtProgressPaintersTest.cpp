@@ -1,5 +1,5 @@
-#include "uikit/KtProgressPainters.h"
-#include "uikit/KtThemes.h"
+#include "uikit/draw/KtProgressPainters.h"
+#include "uikit/services/KtThemes.h"
 
 #include "KitImage.h"
 

@@ -1,9 +1,9 @@
-#include "uikit/KtSplitter.h"
+#include "uikit/splitter/KtSplitter.h"
 
 #include "KitImage.h"
 #include "KitMouse.h"
-#include "uikit/KtSizingLine.h"
-#include "uikit/KtSplitterBar.h"
+#include "uikit/splitter/KtSizingLine.h"
+#include "uikit/splitter/KtSplitterBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>

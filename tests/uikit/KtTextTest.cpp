@@ -1,4 +1,4 @@
-#include "uikit/KtText.h"
+#include "uikit/draw/KtText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "uikit/KtWindowsRelease.h"
+#include "uikit/services/KtWindowsRelease.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,0 @@
-#include "app/DelayWithProgress.h"
-
-#include "platform/Delay.h"
-#include "uikit/KtProgressBar.h"
-
-void DelayWithProgress(quint32 Ms, TKtProgressBar& Bar, int StepMs) {
-    DelayWithSteps(Ms, StepMs, [&Bar] { Bar.SetPartsComplete(Bar.PartsComplete() + 1); });
-}
