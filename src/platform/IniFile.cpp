@@ -16,11 +16,13 @@ void TMemIniFile::Load() {
     QFile file(fileName_);
     if (fileName_.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
-    const QString text = fromCp1251(file.readAll());
+    QString text = fromCp1251(file.readAll());
+    // A line ends at CR LF, LF or a CR alone: a file from another editor, or one edited in
+    // several, keeps its keys apart instead of running them into one value.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
     Section* current = nullptr;
-    for (QString line : text.split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    for (const QString& line : text.split(u'\n')) {
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty())
             continue;

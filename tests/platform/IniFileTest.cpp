@@ -141,3 +141,27 @@ TEST(IniFile, SectionNamedEmptyKeepsItsHeader) {
     created.UpdateFile();
     EXPECT_EQ(FileBytes(fresh), QByteArray("[A]\r\nx=1\r\n\r\n[]\r\ny=2\r\n\r\n"));
 }
+
+// A file saved by another editor may end its lines with CR alone, or mix the three kinds: each
+// still ends a line, so no key runs into the value before it, and the rewrite keeps every key.
+TEST(IniFile, LinesEndedByCrAloneOrMixedKeepTheirKeysApart) {
+    QTemporaryDir dir;
+    const QString crOnly = dir.filePath("mac.ini");
+    ASSERT_TRUE(
+        WriteFileBytes(crOnly, "[FormCommon]\retObject=12\rcbVoice=1\r\r[Update]\rUpdatePanelVersion=x\r"));
+    TMemIniFile mac(crOnly);
+    EXPECT_EQ(mac.ReadSections(), (QStringList{"FormCommon", "Update"}));
+    EXPECT_EQ(mac.ReadString("FormCommon", "etObject", "-"), QStringLiteral("12"));
+    EXPECT_TRUE(mac.ReadBool("FormCommon", "cbVoice", false));
+    EXPECT_EQ(mac.ReadString("Update", "UpdatePanelVersion", "-"), QStringLiteral("x"));
+    mac.UpdateFile();
+    EXPECT_EQ(FileBytes(crOnly), QByteArray("[FormCommon]\r\netObject=12\r\ncbVoice=1\r\n\r\n"
+                                            "[Update]\r\nUpdatePanelVersion=x\r\n\r\n"));
+
+    const QString mixed = dir.filePath("mixed.ini");
+    ASSERT_TRUE(WriteFileBytes(mixed, "[A]\r\nk=v\ry=2\nz=3\r\n[B]\rw=4"));
+    const TMemIniFile ini(mixed);
+    EXPECT_EQ(ini.ReadString("A", "k", "-"), QStringLiteral("v"));
+    EXPECT_EQ(ini.ReadSection("A"), (QStringList{"k", "y", "z"}));
+    EXPECT_EQ(ini.ReadString("B", "w", "-"), QStringLiteral("4"));
+}
