@@ -142,6 +142,29 @@ TEST(TVLog, ABurstOfLinesIsFollowedOnceWithEveryGroupOpen) {
     EXPECT_EQ(tree.currentItem(), nullptr);
 }
 
+// Lines written while the box was ticked, then the box cleared before window messages are
+// handled (the click comes in the same round as the lines): the view stays where the user
+// left it, as if it had been cleared before them.
+TEST(TVLog, BoxClearedBeforeTheViewFollowsLeavesTheView) {
+    LogPane pane;
+    QTreeWidget& tree = pane.tree;
+    tree.show();
+    for (int i = 0; i < 10; ++i)
+        pane.log.WriteMessage(QStringLiteral("line %1").arg(i));
+    QCoreApplication::processEvents();
+    tree.scrollToTop();
+    QTreeWidgetItem* chosen = tree.topLevelItem(1);
+    tree.setCurrentItem(chosen);
+
+    for (int i = 0; i < 30; ++i)
+        pane.log.WriteDetail(QStringLiteral("<<<<"), QStringLiteral("+o%1").arg(i), clBlue);
+    pane.scrolling.setChecked(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tree.topLevelItemCount(), 40);
+    EXPECT_EQ(tree.currentItem(), chosen);
+    EXPECT_EQ(tree.verticalScrollBar()->value(), 0);
+}
+
 TEST(TVLog, SavesTabIndentedCp1251Lines) {
     ScriptedDialogs& dialogs = ScriptedDialogs::Reset();
     QTemporaryDir dir;

@@ -102,7 +102,9 @@ QTreeWidgetItem* TTVLog::Add(QTreeWidgetItem* parent, const QString& text, TColo
 
 void TTVLog::ShowLastAdded() {
     QTreeWidgetItem* const item = std::exchange(lastAdded_, nullptr);
-    if (!item) return;
+    // A box cleared since the line came (a click handled in the same round of window messages)
+    // means the user wants the view left where it is.
+    if (!item || !scrollBox_ || !scrollBox_->isChecked()) return;
     Tree->setCurrentItem(item);
     Tree->scrollToItem(item);
 }

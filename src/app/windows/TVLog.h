@@ -29,7 +29,8 @@ public:
     // shows under its line); while it is clear the view stays where the user left it. Without a
     // box nothing scrolls. Selecting and scrolling wait for the next handling of window
     // messages, where only the last node added needs them: done per node, each would lay out
-    // the whole log again in the middle of an exchange with the panel.
+    // the whole log again in the middle of an exchange with the panel. A box cleared before
+    // then leaves the view as it is.
     void SetScrollBox(const QCheckBox* Box);
 
     // Removes every line, without asking.
