@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "app/pages/Unit2.h"
+#include "app/pages/fKBDs.h"
 #include "app/windows/StatusBar.h"
 #include "base/Exceptions.h"
 #include "platform/IniFile.h"
@@ -231,6 +233,43 @@ TEST_F(ControllerTest, CommandsDuringATransferOrWhileDisconnectedAreIgnored) {
     EXPECT_EQ(controller->opens, 1);
     EXPECT_FALSE(controller->Busy());
     EXPECT_EQ(ToolButtons(*main), kConnected) << "the tool bar is not left dead";
+}
+
+// The objects dialog disables the main window and with it every window the main window owns,
+// the progress window's "Отмена" among them, and it edits the grid a transfer fills: a press on
+// the grid or on "Добавить объект" while a transfer runs opens nothing. Afterwards both open it.
+TEST_F(ControllerTest, TheObjectsDialogStaysShutWhileATransferRuns) {
+    Start();
+    TFormKBDs objects(main.get());
+    objects.etKBSNum->setText(QStringLiteral("2"));
+    struct TObjectsDialog {
+        explicit TObjectsDialog(QWidget* owner) { Form2 = new TForm2(owner); }
+        ~TObjectsDialog() {
+            delete Form2;
+            Form2 = nullptr;
+        }
+    } dialog(main.get());
+    ASSERT_TRUE(controller->Connect());
+    bool opened = true, mainEnabled = false;
+    controller->script = [&](TformIncl&, TDeviceController&) {
+        emit objects.SG->cellPressed(1, TFormKBDs::NumberColumn);
+        objects.Button1->click();
+        opened = Form2->isVisible();
+        mainEnabled = main->isEnabled();
+    };
+    controller->ReadPage();
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(mainEnabled);
+
+    controller->script = nullptr;
+    emit objects.SG->cellPressed(1, TFormKBDs::NumberColumn);
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_FALSE(main->isEnabled());
+    Form2->close();
+    objects.Button1->click();
+    EXPECT_TRUE(Form2->isVisible());
+    Form2->close();
+    EXPECT_TRUE(main->isEnabled());
 }
 
 TEST_F(ControllerTest, ServiceCommandsSwallowFailuresButALostLinkDisconnects) {

@@ -1,4 +1,5 @@
 #include "app/pages/fKBDs.h"
+#include "app/controllers/ZV9TKFormsController.h"
 
 #include "app/controls/DesignedMaxLength.h"
 #include "app/pages/PageFrame.h"
@@ -184,14 +185,21 @@ void TFormKBDs::SetDefaults() {
     SetControlDefaults(Controls());
 }
 
+// The dialog disables the main window, and with it every window the main window owns: while a
+// transfer runs that would take "Отмена" from the progress window, and the dialog would change
+// the grid under the transfer. A press then opens nothing.
+bool TFormKBDs::DialogMayOpen() const {
+    return Form2 && !(AppController && AppController->Busy());
+}
+
 void TFormKBDs::OpenForChange(int row, int col) {
-    if (col != NumberColumn || row < 1 || row > Count() || !Form2) return;
+    if (col != NumberColumn || row < 1 || row > Count() || !DialogMayOpen()) return;
     SG->setFocus();
     Form2->OpenForChange(*this, row);
 }
 
 void TFormKBDs::OpenForAdd() {
-    if (Count() >= MaxObjects || !Form2) return;
+    if (Count() >= MaxObjects || !DialogMayOpen()) return;
     SG->setFocus();
     Form2->OpenForAdd(*this);
 }

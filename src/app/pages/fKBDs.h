@@ -52,6 +52,7 @@ public:
 
 private:
     void InitGrid();
+    bool DialogMayOpen() const;
     void OpenForChange(int row, int col);
     void OpenForAdd();
 };
