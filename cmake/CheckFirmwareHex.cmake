@@ -80,6 +80,8 @@ function(check_firmware_hex path)
       else()
         math(EXPR base "0x${value} * 65536")
       endif()
+    elseif(type STREQUAL "00" AND size EQUAL 0)
+      # A data record without bytes places nothing, wherever its address points.
     elseif(type STREQUAL "00")
       math(EXPR at "${base} + ${address}")
       # Past a 64 KB boundary a file may carry on from address 0 without an address record.

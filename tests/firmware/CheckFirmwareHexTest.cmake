@@ -39,6 +39,7 @@ endfunction()
 
 check_case(crlf "${title}\r\n${row0}\r\n${row1}\r\n${half2}\r\n${eof}\r\n" "")
 check_case(cr_bom_blanks "${bom}${title}\r${linear0} \t\r${row0}\t\r${row1}  \r${eof}" "")
+check_case(empty_data_record "${title}\n${row0}\n:00123400BA\n${row1}\n${eof}\n" "")
 check_case(lf_tail_after_end "${title}\n${row0}\n${eof}\nwhatever\n" "")
 
 check_case(title_only "${title}\n" "line 1: no end-of-file record")
@@ -51,6 +52,8 @@ check_case(bad_length "${title}\n:11000000000102030405060708090A0B0C0D0E0F77\n${
            "line 2: the record's length byte")
 check_case(gap "${title}\n${row0}\n${row3}\n${eof}\n" "line 3: data at 48 where 16 was due")
 check_case(short_row_inside "${title}\n${row0}\n${half1}\n${row2}\n${eof}\n" "line 4: data at 32 where 24")
+check_case(overlap "${title}\n${row0}\n:08000800101112131415161754\n${eof}\n" "line 3: data at 8 where 16")
+check_case(back_within_row "${title}\n:0800080008090A0B0C0D0E0F94\n:080000000001020304050607DC\n${eof}\n" "line 2: data at 8 where 0")
 check_case(linear_address "${title}\n${linear0800}\n${row0}\n${eof}\n" "line 3: data at 134217728 where 0")
 check_case(semicolon "${title}\n${row0};${row1}\n${eof}\n" "line 2: not an Intel HEX record")
 check_case(empty "" "line 1: no version title")
