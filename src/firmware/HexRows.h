@@ -35,7 +35,7 @@ QStringList HexFileLines(const QByteArray& bytes);
 // Reads the file's lines (blanks and tabs after a record are ignored). Every record's checksum is
 // checked. Data records fill consecutive rows: a record may continue the current row or begin
 // the next one; any other address is a jump, and a record that starts before the previous one
-// ended overlaps it; either ends the reading. A data record without bytes places nothing. Extended address records
-// set the 64 KB segment (rows from "1000" on for the second); a file that simply carries on past
-// row "0FFF" from address 0 continues in the next segment as well.
+// ended overlaps it; either ends the reading. A data record without bytes places nothing.
+// Extended address records set the 64 KB segment (rows from "1000" on for the second); a file
+// that simply carries on past row "0FFF" from address 0 continues in the next segment as well.
 THexRows ReadHexRows(const QStringList& lines);
