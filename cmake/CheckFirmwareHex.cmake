@@ -9,6 +9,9 @@
 # include() it and call check_firmware_hex(<file>), or run it as a script:
 #   cmake -DFIRMWARE_HEX=<file> -P CheckFirmwareHex.cmake
 
+# Empty lines are lines: run as a script, CMake would otherwise drop them from the line list.
+cmake_policy(SET CMP0007 NEW)
+
 function(firmware_hex_fail path line reason)
   message(FATAL_ERROR "FIRMWARE_HEX ${path}: line ${line}: ${reason}")
 endfunction()
@@ -36,9 +39,16 @@ function(check_firmware_hex path)
     firmware_hex_fail("${path}" 1 "no version title")
   endif()
   list(GET lines 0 title)
-  if(NOT title MATCHES "^....[^.]*\\.[ \t]*[0-9]+[ \t]*\\.[ \t]*[0-9]+[ \t]*$")
+  if(NOT title MATCHES "^....[^.]*\\.[ \t]*0*([0-9]+)[ \t]*\\.[ \t]*0*([0-9]+)[ \t]*$")
     firmware_hex_fail("${path}" 1 "the version title \"${title}\" is not of the form \"VER 01.004.014\"")
   endif()
+  # The program reads each number as a 32-bit integer.
+  foreach(version IN ITEMS "${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}")
+    string(LENGTH "${version}" digits)
+    if(digits GREATER 10 OR (digits EQUAL 10 AND version STRGREATER "2147483647"))
+      firmware_hex_fail("${path}" 1 "the version number ${version} is too large")
+    endif()
+  endforeach()
 
   set(number 1)
   set(base 0)    # from the address records
@@ -80,6 +90,8 @@ function(check_firmware_hex path)
       else()
         math(EXPR base "0x${value} * 65536")
       endif()
+    elseif(type STREQUAL "00" AND size EQUAL 0)
+      # A data record without bytes places nothing, wherever its address points.
     elseif(type STREQUAL "00")
       math(EXPR at "${base} + ${address}")
       # Past a 64 KB boundary a file may carry on from address 0 without an address record.

@@ -22,7 +22,7 @@ constexpr int kLastRow = 0xFFFF;        // the labels have four hex digits
 struct TRecord {
     int Address = 0;
     int Type = 0;
-    QStringList Bytes; // the data bytes' texts as the file gives them
+    QStringList Bytes; // the data bytes' texts, two upper-case hex digits each
     QList<int> Values;
 };
 
@@ -61,7 +61,8 @@ std::optional<TRecord> ParseRecord(QString line, QString& reason) {
     record.Address = bytes.at(1) * 256 + bytes.at(2);
     record.Type = bytes.at(3);
     for (int i = 0; i < bytes.at(0); ++i) {
-        record.Bytes.append(line.mid(9 + 2 * i, 2));
+        // A boot loader reads only upper-case digits for certain.
+        record.Bytes.append(IntToHex(bytes.at(4 + i), 2));
         record.Values.append(bytes.at(4 + i));
     }
     if (record.Type > rtStartLinear) {
@@ -78,6 +79,7 @@ THexRows ReadHexRows(const QStringList& lines) {
     result.Rows.append({QStringLiteral("0000")});
     int currentRow = 0;
     int segmentBase = 0; // in rows
+    int nextByte = 0;    // row * 16 + offset of the byte after the last one read
     const auto stop = [&result](int line, const QString& reason) {
         result.StopLine = line;
         result.StopReason = reason;
@@ -103,6 +105,7 @@ THexRows ReadHexRows(const QStringList& lines) {
         default:
             break;
         }
+        if (record->Bytes.isEmpty()) continue; // no byte, so its address places nothing
         int firstRow = segmentBase + record->Address / 16;
         // Past the segment's last row a file may carry on from address 0 without saying so.
         if (currentRow % kRowsPerSegment == kRowsPerSegment - 1 && firstRow < currentRow &&
@@ -112,6 +115,9 @@ THexRows ReadHexRows(const QStringList& lines) {
         }
         if (firstRow != currentRow && firstRow != currentRow + 1)
             return stop(index + 1, QStringLiteral("разрыв адресов"));
+        // A byte given twice, or records going back, leave it open which bytes the file means.
+        if (firstRow * 16 + record->Address % 16 < nextByte)
+            return stop(index + 1, QStringLiteral("перекрытие адресов"));
         for (int i = 0; i < record->Bytes.size(); ++i) {
             const int offset = record->Address % 16 + i;
             const int row = firstRow + offset / 16;
@@ -122,6 +128,7 @@ THexRows ReadHexRows(const QStringList& lines) {
             }
             result.Rows.last().Cells[offset % 16] = record->Bytes.at(i);
         }
+        nextByte = firstRow * 16 + record->Address % 16 + int(record->Bytes.size());
     }
     // Named by the last line read: the one that should have been followed by the end record.
     return stop(int(lines.size()), QStringLiteral("нет записи конца файла"));

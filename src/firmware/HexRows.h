@@ -6,8 +6,8 @@
 
 // An Intel HEX file as the HEX viewer shows it and the service upload sends it: rows of 16
 // bytes, each labelled with its row number (the byte address divided by 16) in four hex digits,
-// its bytes as the file's own two-digit texts at their offset within the row, an empty text
-// where the file gives no byte.
+// its bytes as two upper-case hex digits at their offset within the row, an empty text where
+// the file gives no byte.
 struct THexRow {
     QString Label;
     QStringList Cells = QStringList(16);
@@ -34,7 +34,8 @@ QStringList HexFileLines(const QByteArray& bytes);
 
 // Reads the file's lines (blanks and tabs after a record are ignored). Every record's checksum is
 // checked. Data records fill consecutive rows: a record may continue the current row or begin
-// the next one; any other address is a jump, which ends the reading. Extended address records
-// set the 64 KB segment (rows from "1000" on for the second); a file that simply carries on past
-// row "0FFF" from address 0 continues in the next segment as well.
+// the next one; any other address is a jump, and a record that starts before the previous one
+// ended overlaps it; either ends the reading. A data record without bytes places nothing.
+// Extended address records set the 64 KB segment (rows from "1000" on for the second); a file
+// that simply carries on past row "0FFF" from address 0 continues in the next segment as well.
 THexRows ReadHexRows(const QStringList& lines);

@@ -74,6 +74,10 @@ TEST_F(CarriedImageTest, UnusableImagesAreNeverOffered) {
         {"short row inside",
          {HexRecord(0, 0, ImageRow(0).left(8)), HexRecord(0, 0x10, ImageRow(1)), kEnd},
          "данные не идут подряд с адреса 0 (строка 0000)"},
+        {"overlap", {row0, HexRecord(0, 0x08, ImageRow(1).left(8)), kEnd}, "строка 3, перекрытие адресов"},
+        {"back within a row",
+         {HexRecord(0, 0x08, ImageRow(0).mid(8)), HexRecord(0, 0, ImageRow(0).left(8)), kEnd},
+         "строка 3, перекрытие адресов"},
     };
     const QString caption = main->windowTitle();
     const QString notOffered = QStringLiteral("Встроенная прошивка не будет предложена: ");

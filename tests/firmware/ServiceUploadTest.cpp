@@ -172,3 +172,34 @@ TEST_F(ServiceUploadTest, OkSendsTheFileThePathNames) {
     EXPECT_EQ(formUpdateInsertion->Cell(1, 2), QString::fromLatin1(ImageRow(8).left(1).toHex().toUpper()));
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }
+
+// A record that gives bytes of the row again (or goes back) leaves it open which bytes the file
+// means: the reading stops there, so the panel never gets the later record's bytes in place of
+// the earlier ones without the user having seen the file cut short.
+TEST_F(ServiceUploadTest, OverlappingRecordsStopTheReading) {
+    ASSERT_NO_FATAL_FAILURE(Connect());
+    const QString path = WriteHexFile(folder.filePath(QStringLiteral("overlap.hex")),
+                                      {HexRecord(0, 0, ImageRow(0)), HexRecord(0, 0x08, ImageRow(9).left(8)),
+                                       HexRecord(0, 0x10, ImageRow(1)), QStringLiteral(":00000001FF")});
+    dialogs->QueueMessageAnswer(mrOk);
+    dialogs->QueueMessageAnswer(mrYes);
+    UploadThroughMenu(path);
+    ASSERT_EQ(dialogs->messages.size(), 2);
+    EXPECT_TRUE(dialogs->messages[0].text.contains(QStringLiteral("строка 2, перекрытие адресов")))
+        << dialogs->messages[0].text.toStdString();
+    EXPECT_EQ(loader.Image(), ImageRow(0) + QByteArray(48, char(0xFF)));
+}
+
+// Lower-case digits in the file go out as upper-case ones, the way the program's own hex is
+// written, so a boot loader that reads only upper-case digits stores the file's bytes.
+TEST_F(ServiceUploadTest, LowerCaseDigitsGoOutUpperCase) {
+    ASSERT_NO_FATAL_FAILURE(Connect());
+    const QByteArray bytes = QByteArray::fromHex("abcdef0123456789fedcba9876543210");
+    const QString path = WriteHexFile(folder.filePath(QStringLiteral("lower.hex")),
+                                      {HexRecord(0, 0, bytes).toLower(), QStringLiteral(":00000001ff")});
+    UploadThroughMenu(path);
+    const QList<QByteArray> packets = loader.FramesStartingWith("W");
+    ASSERT_EQ(packets.size(), 1);
+    EXPECT_EQ(packets[0], "W0000:" + bytes.toHex().toUpper() + QByteArray(96, 'F') + ":00");
+    EXPECT_EQ(loader.FramesStartingWith("EE").size(), 1);
+}
