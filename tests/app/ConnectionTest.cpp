@@ -86,6 +86,14 @@ protected:
         return true;
     }
 
+    // Frames the program logged as sent ("<<<<").
+    qsizetype SentFramesLogged() const {
+        qsizetype sent = 0;
+        for (int i = 0; i < main->tvLog->topLevelItemCount(); ++i)
+            sent += main->tvLog->topLevelItem(i)->text(0) == QStringLiteral("<<<<");
+        return sent;
+    }
+
     TConnectionController* conn = nullptr;
 };
 
@@ -245,6 +253,35 @@ TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
     panel.SetFault("v", FakeFault{});
     QueueConnect(panel.PortPath());
     EXPECT_TRUE(conn->Connect());
+}
+
+// The adapter pulled out while the connect reads the version: the connect fails as a lost port
+// ends anywhere (no goodbye into it, the user's words, the port let go), and the adapter plugged
+// in again connects.
+TEST_F(ConnectionTest, APortVanishingInTheVersionReadEndsAsALostPort) {
+    Start();
+    for (const char* at : {"sp", "v"}) {
+        FakeStoringPanel pulled;
+        pulled.VanishAt(at);
+        const qsizetype messages = dialogs->messages.size();
+        const qsizetype sent = SentFramesLogged();
+        QueueConnect(pulled.PortPath());
+        main->tbConnectClick();
+        EXPECT_FALSE(conn->IsConnected()) << at;
+        EXPECT_EQ(pulled.Frames().last(), QByteArray(at));
+        // Every frame sent reached the panel: the goodbye was not tried into the dead port.
+        EXPECT_EQ(SentFramesLogged() - sent, pulled.Frames().size()) << at;
+        ASSERT_EQ(dialogs->messages.size(), messages + 1) << at;
+        EXPECT_EQ(dialogs->messages.last().text, QStringLiteral("Разрыв соединения с com-портом!"));
+        EXPECT_EQ(Commands(), kOff) << at;
+        EXPECT_FALSE(conn->HasTransport()) << at;
+        EXPECT_FALSE(main->Timer1->isActive()) << at;
+        EXPECT_EQ(main->StatusBar1->PanelText(0), QStringLiteral("Com")) << at;
+        EXPECT_TRUE(main->tv1->isEnabled()) << at;
+    }
+    QueueConnect(panel.PortPath());
+    main->tbConnectClick();
+    EXPECT_EQ(Commands(), kOn);
 }
 
 TEST_F(ConnectionTest, RestartSaysGoodbyeAndConnectsAgain) {

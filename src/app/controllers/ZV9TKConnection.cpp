@@ -147,10 +147,13 @@ bool TZV9TKFormsController::StartDevice(bool dialled) {
     ActiveDevice = std::make_unique<TDeviceController>(TransportWorker.get(), Log.get(), Main);
     bool ok = false;
     QString failure;
+    QString portGone;
     // A modem failure answer or a port fault in the read is a failed read too: let through, it
     // would leave the port open and no later connect could open it.
     try {
         ok = ActiveDevice->ReadVersion();
+    } catch (const TCloseException& e) {
+        portGone = e.message();
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }
@@ -158,6 +161,11 @@ bool TZV9TKFormsController::StartDevice(bool dialled) {
     if (ok) {
         ModemLink = dialled;
         return true;
+    }
+    // The port went away under the read: answered as anywhere else, without a goodbye into it.
+    if (!portGone.isEmpty()) {
+        DisconnectBrokenPort(portGone);
+        return false;
     }
     // A failed read has been logged in the device controller's words; an exception says its own.
     ActiveDevice->NoGoodbye = LinkLost();
