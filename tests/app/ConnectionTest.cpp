@@ -86,6 +86,13 @@ protected:
         return true;
     }
 
+    QStringList LogLines() const {
+        QStringList lines;
+        for (int i = 0; i < main->tvLog->topLevelItemCount(); ++i)
+            lines.append(main->tvLog->topLevelItem(i)->text(0));
+        return lines;
+    }
+
     // Frames the program logged as sent ("<<<<").
     qsizetype SentFramesLogged() const {
         qsizetype sent = 0;
@@ -394,6 +401,50 @@ TEST_F(ModemConnectionTest, ALinkCheckOverAVanishedPortSaysSo) {
     EXPECT_FALSE(main->Timer1->isActive());
     EXPECT_TRUE(main->MainEnabled());
     EXPECT_EQ(modem.Panel().Frames().size(), frames);
+}
+
+// The modem's adapter pulled out while the dialogue runs: waiting for the network, or for the
+// far end to answer the dial. The dial ends at once and the connect fails as a lost port ends
+// anywhere: the user's words instead of the serial layer's, no "+++"/"ATH" tried into the dead
+// port, nothing left open; a modem plugged in again dials.
+TEST_F(ModemConnectionTest, APortVanishingInTheDialEndsAsALostPort) {
+    Start();
+    const std::pair<const char*, int> cases[] = {{"AT+CREG?", 3}, {"ATD 5551234", 1}};
+    for (const auto& [command, count] : cases) {
+        FakeModem pulled;
+        pulled.SetRegistration({"0,2"}); // polled until the adapter goes ...
+        if (QByteArray(command) == "ATD 5551234") {
+            pulled.SetRegistration({"0,1"});
+            pulled.SetDialResult(QByteArray()); // ... or the dial waits for its answer
+        }
+        QTimer unplug;
+        QObject::connect(&unplug, &QTimer::timeout, [&, command = command, count = count] {
+            if (pulled.CountOf(command) >= count) {
+                unplug.stop();
+                pulled.Unplug();
+            }
+        });
+        unplug.start(2);
+        const qsizetype messages = dialogs->messages.size();
+        QueueConnect(pulled.PortPath(), QStringLiteral("5551234"));
+        QueueDial();
+        const qint64 start = Clock::NowMs();
+        EXPECT_FALSE(conn->Connect()) << command;
+        EXPECT_LT(Clock::NowMs() - start, 3000) << command;
+        ASSERT_NE(pulled.VanishedAtMs(), 0) << command;
+        ASSERT_EQ(dialogs->messages.size(), messages + 1) << command;
+        EXPECT_EQ(dialogs->messages.last().text, QStringLiteral("Разрыв соединения с com-портом!"));
+        EXPECT_EQ(pulled.Commands().last(), QByteArray(command)) << "nothing after the loss";
+        const QStringList log = LogLines();
+        EXPECT_FALSE(log.mid(log.lastIndexOf(QString::fromLatin1(command))).contains(QStringLiteral("ATH")))
+            << log.join(u'\n').toStdString();
+        EXPECT_FALSE(conn->HasTransport()) << command;
+        EXPECT_EQ(Commands(), kOff) << command;
+        EXPECT_EQ(main->StatusBar1->PanelText(0), QStringLiteral("Com")) << command;
+    }
+    ConnectByModem();
+    EXPECT_TRUE(conn->Connect());
+    EXPECT_TRUE(conn->Dialled());
 }
 
 // The call drops in the middle of a page read: the modem's "NO CARRIER" comes where the

@@ -138,7 +138,12 @@ bool TZV9TKFormsController::OpenPort(const QString& portName) {
 bool TZV9TKFormsController::DialPhone(const QString& phone) {
     // Only a call that is up counts: the dialog also closes with OK after a dial that failed.
     TModemWorker* modem = ModemTransport();
-    if (modem && TFormDial::Execute(Main, phone, *modem, *Log)) return true;
+    try {
+        if (modem && TFormDial::Execute(Main, phone, *modem, *Log)) return true;
+    } catch (const TCloseException& e) {
+        DisconnectBrokenPort(e.message());
+        return false;
+    }
     TransportWorker.reset();
     return false;
 }
@@ -185,8 +190,10 @@ void TZV9TKFormsController::CloseConnection() {
 
 void TZV9TKFormsController::CloseLink() {
     if (!TransportWorker) return;
-    // Closing the port alone may leave the GSM call up, and paid for.
-    if (TModemWorker* modem = ModemTransport())
+    // Closing the port alone may leave the GSM call up, and paid for. A port that went away
+    // carries no "+++" and "ATH": the log would claim a hang-up that never reached the modem.
+    TModemWorker* modem = ModemTransport();
+    if (modem && !BrokenLinkFlag)
         modem->EndCall([this](const QString& line) { Log->WriteMessage(line); });
     TransportWorker.reset();
 }
