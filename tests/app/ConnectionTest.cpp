@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QTimer>
 #include <algorithm>
 
@@ -503,4 +504,80 @@ TEST_F(DroppedCallTest, InTheMiddleOfAHistoryPage) {
     DropCallAt(HistoryRecordCommand(0));
     ReadPageAndExpectQuietDisconnect(7, HistoryRecordCommand(0));
     EXPECT_EQ(modem.Panel().Frames().count(HistoryRecordCommand(0)), 1) << "the record is not asked again";
+}
+
+// The call drops unnoticed between two commands (the modem's "NO CARRIER" waits in its output):
+// whatever the user does next meets it at its first frame and ends in the quiet disconnect,
+// without a frame sent, a message or an errors window, and the window free again.
+class DroppedCallBetweenCommandsTest : public DroppedCallTest,
+                                       public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(DroppedCallBetweenCommandsTest, EndsInTheQuietDisconnect) {
+    const auto [name, operation] = GetParam();
+    Start();
+    ConnectByModem();
+    ASSERT_TRUE(conn->Connect());
+    const qsizetype frames = modem.Panel().Frames().size();
+    const qsizetype dialogsShown = dialogs->execedDialogs.size();
+    modem.DropCall();
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(folder.path()); // "История.txt" goes into the current folder
+    const qint64 start = Clock::NowMs();
+    switch (operation) {
+    case 0: conn->ReadAll(); break;
+    case 1: conn->WriteAll(); break;
+    case 2: conn->StartPanel(); break;
+    case 3: conn->SyncPanelClock(); break;
+    case 4: conn->CheckOutputs(); break;
+    case 5: conn->ClearPanelHistory(); break;
+    case 6: conn->StartHistoryToFile(); break;
+    case 7: conn->WritePage(); break;
+    }
+    QDir::setCurrent(current);
+    EXPECT_LT(Clock::NowMs() - start, 3000) << name;
+    EXPECT_FALSE(conn->IsConnected()) << name;
+    EXPECT_EQ(modem.Panel().Frames().size(), frames) << name << ": nothing sent into the dead call";
+    EXPECT_TRUE(dialogs->messages.isEmpty()) << name;
+    EXPECT_EQ(dialogs->execedDialogs.size(), dialogsShown) << name << ": no errors window";
+    EXPECT_FALSE(conn->Busy()) << name;
+    EXPECT_EQ(Commands(), kOff) << name;
+    EXPECT_FALSE(conn->HasTransport()) << name;
+    EXPECT_TRUE(PortFree(modem.PortPath())) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, DroppedCallBetweenCommandsTest,
+                         ::testing::Values(std::pair<const char*, int>{"ReadAll", 0}, std::pair{"WriteAll", 1},
+                                           std::pair{"Start", 2}, std::pair{"ClockSync", 3},
+                                           std::pair{"OutputCheck", 4}, std::pair{"HistoryErase", 5},
+                                           std::pair{"HistoryToFile", 6}, std::pair{"PageWrite", 7}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+// The call drops at the first, a middle or the last record of the history download: the
+// download ends there in the quiet disconnect, the record is not asked again, and the file keeps
+// the records that came before the drop.
+TEST_F(DroppedCallTest, InTheHistoryDownload) {
+    FakePanel& panel = modem.Panel();
+    panel.SetAnswer("FP", "F0003");
+    Start();
+    for (int dropAt : {2, 1, 0}) {
+        for (int index = 0; index < 3; ++index)
+            panel.SetAnswer(HistoryRecordCommand(index), HistoryRecord(index));
+        DropCallAt(HistoryRecordCommand(dropAt));
+        ConnectByModem(); // a new call after each drop
+        ASSERT_TRUE(conn->Connect());
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        const qint64 start = Clock::NowMs();
+        conn->StartHistoryToFile();
+        QDir::setCurrent(current);
+        EXPECT_LT(Clock::NowMs() - start, 3000) << dropAt;
+        EXPECT_FALSE(conn->IsConnected()) << dropAt;
+        EXPECT_EQ(panel.Frames().last(), HistoryRecordCommand(dropAt)) << dropAt;
+        EXPECT_EQ(panel.Frames().count(HistoryRecordCommand(dropAt)), 1) << dropAt;
+        EXPECT_TRUE(dialogs->messages.isEmpty()) << dropAt;
+        EXPECT_EQ(Commands(), kOff) << dropAt;
+        QFile file(folder.filePath(QStringLiteral("История.txt")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << dropAt;
+        EXPECT_EQ(file.readAll().count("\r\n"), 2 * (2 - dropAt)) << dropAt;
+    }
 }
