@@ -448,6 +448,31 @@ TEST_F(ModemConnectionTest, APortVanishingInTheDialEndsAsALostPort) {
     EXPECT_TRUE(conn->Dialled());
 }
 
+// The modem's waits pump window messages, also while the connect reads the version after the
+// dialling dialog has closed: a second "Подключиться" or the close box then must not pull the
+// connection away from under the read.
+TEST_F(ModemConnectionTest, NothingGetsInWhileTheConnectReadsTheVersion) {
+    Start();
+    FakeFault slow;
+    slow.delayMs = 300;
+    modem.Panel().SetFault("v", slow);
+    QTimer meddle;
+    meddle.setSingleShot(true);
+    QObject::connect(&meddle, &QTimer::timeout, [this] {
+        main->tbConnect->trigger();
+        main->close();
+    });
+    ConnectByModem([&meddle] {
+        Clock::SetScaleForTests(1.0); // the version read at its real time-outs
+        meddle.start(100);
+    });
+    EXPECT_TRUE(conn->Connect());
+    EXPECT_FALSE(meddle.isActive()) << "the read pumped messages";
+    EXPECT_EQ(dialogs->execedDialogs, (QList<QString>{"FormConnect", "FormDial"}));
+    EXPECT_TRUE(conn->Dialled());
+    EXPECT_EQ(modem.Panel().Frames(), (QList<QByteArray>{"sp", "v"}));
+}
+
 // The call drops in the middle of a page read: the modem's "NO CARRIER" comes where the
 // panel's answer to one frame should. The read ends there, the policy disconnects without a
 // word and without a goodbye over the dead call, and the window is free again at once.

@@ -20,6 +20,7 @@
 #include "platform/IniFile.h"
 
 #include <QAction>
+#include <QScopeGuard>
 
 namespace {
 
@@ -153,14 +154,20 @@ bool TZV9TKFormsController::StartDevice(bool dialled) {
     bool ok = false;
     QString failure;
     QString portGone;
-    // A modem failure answer or a port fault in the read is a failed read too: let through, it
-    // would leave the port open and no later connect could open it.
-    try {
-        ok = ActiveDevice->ReadVersion();
-    } catch (const TCloseException& e) {
-        portGone = e.message();
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
+    {
+        // The modem's waits pump window messages: a second connect, a command or the close box
+        // handled there would pull the device controller away from under its own read.
+        LockUI();
+        const auto unlock = qScopeGuard([this] { UnlockUI(); });
+        // A modem failure answer or a port fault in the read is a failed read too: let through,
+        // it would leave the port open and no later connect could open it.
+        try {
+            ok = ActiveDevice->ReadVersion();
+        } catch (const TCloseException& e) {
+            portGone = e.message();
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+        }
     }
     Main->SetLinkCheckOn(true);
     if (ok) {
