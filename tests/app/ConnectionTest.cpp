@@ -473,6 +473,32 @@ TEST_F(ModemConnectionTest, NothingGetsInWhileTheConnectReadsTheVersion) {
     EXPECT_EQ(modem.Panel().Frames(), (QList<QByteArray>{"sp", "v"}));
 }
 
+// The goodbye over a modem pumps window messages too, for seconds when the panel is slow to
+// answer "rb": a second "Отключиться" or the close box then must not free the transport under it.
+TEST_F(ModemConnectionTest, NothingGetsInWhileTheDisconnectSaysGoodbye) {
+    Start();
+    ConnectByModem();
+    ASSERT_TRUE(conn->Connect());
+    Clock::SetScaleForTests(1.0); // the goodbye at its real time-outs
+    FakeFault slow;
+    slow.delayMs = 300;
+    modem.Panel().SetFault("rb", slow);
+    QTimer meddle;
+    meddle.setSingleShot(true);
+    QObject::connect(&meddle, &QTimer::timeout, [this] {
+        main->tbDisconnect->trigger();
+        main->close();
+    });
+    meddle.start(100);
+    main->tbDisconnectClick();
+    EXPECT_FALSE(meddle.isActive()) << "the goodbye pumped messages";
+    EXPECT_EQ(modem.Panel().Frames().mid(2), (QList<QByteArray>{"rb", "st"}));
+    EXPECT_EQ(CommandsAfterHangUp(1), (QList<QByteArray>{"+++", "ATH"}));
+    EXPECT_EQ(modem.CountOf("ATH"), 1);
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_FALSE(conn->HasTransport());
+}
+
 // The call drops in the middle of a page read: the modem's "NO CARRIER" comes where the
 // panel's answer to one frame should. The read ends there, the policy disconnects without a
 // word and without a goodbye over the dead call, and the window is free again at once.
