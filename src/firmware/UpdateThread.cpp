@@ -25,7 +25,9 @@ void TUpdateThread::run() {
     try {
         done = Device && Upload();
     } catch (const TCloseException& e) {
-        emit PortLost(stageFailure_, e.message());
+        emit LinkLost(stageFailure_, e.message(), true);
+    } catch (const TCommException& e) {
+        emit LinkLost(stageFailure_, e.message(), false);
     } catch (const std::exception&) {
         // A transport fault or a data digit that is no hex number: the update failed.
         done = false;

@@ -26,11 +26,11 @@ public:
     TUpdateThread(TformUpdateIns* window, const QStringList& rows, TDeviceController* device, qint64 startMs);
 
 signals:
-    // The port went away under the upload (also after a stop was asked for): failureLine names
-    // the stage that was cut, reason is the system's words. Emitted before the thread ends; the
-    // user-interface thread answers it once the thread has ended, when nothing uses the device
-    // controller any more.
-    void PortLost(const QString& failureLine, const QString& reason);
+    // The link went away under the upload (also after a stop was asked for): the port itself
+    // (portGone) or the call. failureLine names the stage that was cut, reason is the system's
+    // words. Emitted before the thread ends; the user-interface thread answers it once the
+    // thread has ended, when nothing uses the device controller any more.
+    void LinkLost(const QString& failureLine, const QString& reason, bool portGone);
 
 protected:
     void run() override;

@@ -164,14 +164,16 @@ void TformUpdateIns::btnUpdateVerClick() {
     SetTimesVisible(true);
     stopAsked_ = false;
     exitWhenEnded_ = false;
-    portLost_ = false;
+    linkLost_ = false;
     auto* thread = new TUpdateThread(this, image_.Rows, CurrentDeviceController(), Clock::NowMs());
     thread_ = thread;
-    connect(thread, &TUpdateThread::PortLost, this, [this](const QString& stageLine, const QString& reason) {
-        portLost_ = true;
-        lostStageLine_ = stageLine;
-        lostReason_ = reason;
-    });
+    connect(thread, &TUpdateThread::LinkLost, this,
+            [this](const QString& stageLine, const QString& reason, bool portGone) {
+                linkLost_ = true;
+                lostPort_ = portGone;
+                lostStageLine_ = stageLine;
+                lostReason_ = reason;
+            });
     // The thread frees itself once it has ended; the window forgets it at the same moment.
     connect(thread, &QThread::finished, this, [this] { UploadEnded(); });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -180,14 +182,14 @@ void TformUpdateIns::btnUpdateVerClick() {
 
 void TformUpdateIns::UploadEnded() {
     thread_ = nullptr;
-    if (portLost_) {
+    if (linkLost_) {
         // Nothing is left to reconnect to: the window goes, and the controller closes the link
-        // without a goodbye and tells the user; the log says the panel was not flashed.
-        portLost_ = false;
+        // without a goodbye; the log says the panel was not flashed.
+        linkLost_ = false;
         exitWhenEnded_ = false;
         UpdateState = 2;
         CloseWindow();
-        PortLostInUpdate(lostStageLine_, lostReason_);
+        LinkLostInUpdate(lostStageLine_, lostReason_, lostPort_);
         return;
     }
     if (exitWhenEnded_) {

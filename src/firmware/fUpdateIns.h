@@ -109,8 +109,9 @@ private:
     bool stopAsked_ = false;
     // The exit button was pressed during the upload: it goes on once the thread has ended.
     bool exitWhenEnded_ = false;
-    // The port went away under the upload: answered once the thread has ended.
-    bool portLost_ = false;
+    // The link went away under the upload: answered once the thread has ended.
+    bool linkLost_ = false;
+    bool lostPort_ = false; // the port itself, not only the call
     QString lostStageLine_;
     QString lostReason_;
 };

@@ -77,6 +77,7 @@ TFormDial::TFormDial(QWidget* owner, const QString& phone, TModemWorker* worker,
 bool TFormDial::Execute(QWidget* owner, const QString& phone, TModemWorker& worker, TLogWriter& log) {
     TFormDial dialog(owner, phone, &worker, &log);
     const int result = DialogService::Instance().ExecModal(dialog);
+    if (!dialog.portGone_.isEmpty()) throw TCloseException(dialog.portGone_);
     return result == mrOk && worker.Connected;
 }
 
@@ -126,12 +127,19 @@ void TFormDial::bReDialClick() {
         });
         try {
             callUp = DialSequence();
+        } catch (const TCloseException& e) {
+            // The port went away: there is nothing to hang up and nothing to redial on.
+            portGone_ = e.message();
         } catch (const EBaseError& e) {
             // A failure answer ("BUSY", "NO CARRIER", ...) or a port fault: no call. Left to
             // the event loop it would close the dialog as if the call were up.
             ShowError(e.message());
         }
-        if (!callUp || closeRequested_) {
+        if (!portGone_.isEmpty()) {
+            Worker->Connected = false;
+            callUp = false;
+            closeRequested_ = true;
+        } else if (!callUp || closeRequested_) {
             Worker->EndCall([this](const QString& line) { LogInfo(line); });
             Worker->Connected = false;
             callUp = false;

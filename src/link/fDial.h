@@ -27,7 +27,8 @@ public:
     // The connect path's entry point: shows the dialog modally (through the dialog service)
     // over owner and returns true when it closed with a data call up (worker.Connected set).
     // On false no call is up and the dialog has closed the port; the caller frees the
-    // transport.
+    // transport. A port that went away during the dialogue ends the dialog at once and raises
+    // TCloseException with the system's words.
     static bool Execute(QWidget* owner, const QString& phone, TModemWorker& worker, TLogWriter& log);
 
     // Ends the dialog unless a dial runs; then it stops the dial and closes when it has unwound.
@@ -58,4 +59,5 @@ private:
 
     bool dialling_ = false;
     bool closeRequested_ = false;
+    QString portGone_; // the system's words when the port went away under the dialogue
 };

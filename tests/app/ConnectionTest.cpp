@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QTimer>
 #include <algorithm>
 
@@ -84,6 +85,21 @@ protected:
             return false;
         }
         return true;
+    }
+
+    QStringList LogLines() const {
+        QStringList lines;
+        for (int i = 0; i < main->tvLog->topLevelItemCount(); ++i)
+            lines.append(main->tvLog->topLevelItem(i)->text(0));
+        return lines;
+    }
+
+    // Frames the program logged as sent ("<<<<").
+    qsizetype SentFramesLogged() const {
+        qsizetype sent = 0;
+        for (int i = 0; i < main->tvLog->topLevelItemCount(); ++i)
+            sent += main->tvLog->topLevelItem(i)->text(0) == QStringLiteral("<<<<");
+        return sent;
     }
 
     TConnectionController* conn = nullptr;
@@ -247,6 +263,35 @@ TEST_F(ConnectionTest, FailedConnectsLeaveNothingOpen) {
     EXPECT_TRUE(conn->Connect());
 }
 
+// The adapter pulled out while the connect reads the version: the connect fails as a lost port
+// ends anywhere (no goodbye into it, the user's words, the port let go), and the adapter plugged
+// in again connects.
+TEST_F(ConnectionTest, APortVanishingInTheVersionReadEndsAsALostPort) {
+    Start();
+    for (const char* at : {"sp", "v"}) {
+        FakeStoringPanel pulled;
+        pulled.VanishAt(at);
+        const qsizetype messages = dialogs->messages.size();
+        const qsizetype sent = SentFramesLogged();
+        QueueConnect(pulled.PortPath());
+        main->tbConnectClick();
+        EXPECT_FALSE(conn->IsConnected()) << at;
+        EXPECT_EQ(pulled.Frames().last(), QByteArray(at));
+        // Every frame sent reached the panel: the goodbye was not tried into the dead port.
+        EXPECT_EQ(SentFramesLogged() - sent, pulled.Frames().size()) << at;
+        ASSERT_EQ(dialogs->messages.size(), messages + 1) << at;
+        EXPECT_EQ(dialogs->messages.last().text, QStringLiteral("Разрыв соединения с com-портом!"));
+        EXPECT_EQ(Commands(), kOff) << at;
+        EXPECT_FALSE(conn->HasTransport()) << at;
+        EXPECT_FALSE(main->Timer1->isActive()) << at;
+        EXPECT_EQ(main->StatusBar1->PanelText(0), QStringLiteral("Com")) << at;
+        EXPECT_TRUE(main->tv1->isEnabled()) << at;
+    }
+    QueueConnect(panel.PortPath());
+    main->tbConnectClick();
+    EXPECT_EQ(Commands(), kOn);
+}
+
 TEST_F(ConnectionTest, RestartSaysGoodbyeAndConnectsAgain) {
     Start();
     QueueConnect(panel.PortPath());
@@ -359,6 +404,101 @@ TEST_F(ModemConnectionTest, ALinkCheckOverAVanishedPortSaysSo) {
     EXPECT_EQ(modem.Panel().Frames().size(), frames);
 }
 
+// The modem's adapter pulled out while the dialogue runs: waiting for the network, or for the
+// far end to answer the dial. The dial ends at once and the connect fails as a lost port ends
+// anywhere: the user's words instead of the serial layer's, no "+++"/"ATH" tried into the dead
+// port, nothing left open; a modem plugged in again dials.
+TEST_F(ModemConnectionTest, APortVanishingInTheDialEndsAsALostPort) {
+    Start();
+    const std::pair<const char*, int> cases[] = {{"AT+CREG?", 3}, {"ATD 5551234", 1}};
+    for (const auto& [command, count] : cases) {
+        FakeModem pulled;
+        pulled.SetRegistration({"0,2"}); // polled until the adapter goes ...
+        if (QByteArray(command) == "ATD 5551234") {
+            pulled.SetRegistration({"0,1"});
+            pulled.SetDialResult(QByteArray()); // ... or the dial waits for its answer
+        }
+        QTimer unplug;
+        QObject::connect(&unplug, &QTimer::timeout, [&, command = command, count = count] {
+            if (pulled.CountOf(command) >= count) {
+                unplug.stop();
+                pulled.Unplug();
+            }
+        });
+        unplug.start(2);
+        const qsizetype messages = dialogs->messages.size();
+        QueueConnect(pulled.PortPath(), QStringLiteral("5551234"));
+        QueueDial();
+        const qint64 start = Clock::NowMs();
+        EXPECT_FALSE(conn->Connect()) << command;
+        EXPECT_LT(Clock::NowMs() - start, 3000) << command;
+        ASSERT_NE(pulled.VanishedAtMs(), 0) << command;
+        ASSERT_EQ(dialogs->messages.size(), messages + 1) << command;
+        EXPECT_EQ(dialogs->messages.last().text, QStringLiteral("Разрыв соединения с com-портом!"));
+        EXPECT_EQ(pulled.Commands().last(), QByteArray(command)) << "nothing after the loss";
+        const QStringList log = LogLines();
+        EXPECT_FALSE(log.mid(log.lastIndexOf(QString::fromLatin1(command))).contains(QStringLiteral("ATH")))
+            << log.join(u'\n').toStdString();
+        EXPECT_FALSE(conn->HasTransport()) << command;
+        EXPECT_EQ(Commands(), kOff) << command;
+        EXPECT_EQ(main->StatusBar1->PanelText(0), QStringLiteral("Com")) << command;
+    }
+    ConnectByModem();
+    EXPECT_TRUE(conn->Connect());
+    EXPECT_TRUE(conn->Dialled());
+}
+
+// The modem's waits pump window messages, also while the connect reads the version after the
+// dialling dialog has closed: a second "Подключиться" or the close box then must not pull the
+// connection away from under the read.
+TEST_F(ModemConnectionTest, NothingGetsInWhileTheConnectReadsTheVersion) {
+    Start();
+    FakeFault slow;
+    slow.delayMs = 300;
+    modem.Panel().SetFault("v", slow);
+    QTimer meddle;
+    meddle.setSingleShot(true);
+    QObject::connect(&meddle, &QTimer::timeout, [this] {
+        main->tbConnect->trigger();
+        main->close();
+    });
+    ConnectByModem([&meddle] {
+        Clock::SetScaleForTests(1.0); // the version read at its real time-outs
+        meddle.start(100);
+    });
+    EXPECT_TRUE(conn->Connect());
+    EXPECT_FALSE(meddle.isActive()) << "the read pumped messages";
+    EXPECT_EQ(dialogs->execedDialogs, (QList<QString>{"FormConnect", "FormDial"}));
+    EXPECT_TRUE(conn->Dialled());
+    EXPECT_EQ(modem.Panel().Frames(), (QList<QByteArray>{"sp", "v"}));
+}
+
+// The goodbye over a modem pumps window messages too, for seconds when the panel is slow to
+// answer "rb": a second "Отключиться" or the close box then must not free the transport under it.
+TEST_F(ModemConnectionTest, NothingGetsInWhileTheDisconnectSaysGoodbye) {
+    Start();
+    ConnectByModem();
+    ASSERT_TRUE(conn->Connect());
+    Clock::SetScaleForTests(1.0); // the goodbye at its real time-outs
+    FakeFault slow;
+    slow.delayMs = 300;
+    modem.Panel().SetFault("rb", slow);
+    QTimer meddle;
+    meddle.setSingleShot(true);
+    QObject::connect(&meddle, &QTimer::timeout, [this] {
+        main->tbDisconnect->trigger();
+        main->close();
+    });
+    meddle.start(100);
+    main->tbDisconnectClick();
+    EXPECT_FALSE(meddle.isActive()) << "the goodbye pumped messages";
+    EXPECT_EQ(modem.Panel().Frames().mid(2), (QList<QByteArray>{"rb", "st"}));
+    EXPECT_EQ(CommandsAfterHangUp(1), (QList<QByteArray>{"+++", "ATH"}));
+    EXPECT_EQ(modem.CountOf("ATH"), 1);
+    EXPECT_EQ(Commands(), kOff);
+    EXPECT_FALSE(conn->HasTransport());
+}
+
 // The call drops in the middle of a page read: the modem's "NO CARRIER" comes where the
 // panel's answer to one frame should. The read ends there, the policy disconnects without a
 // word and without a goodbye over the dead call, and the window is free again at once.
@@ -415,4 +555,80 @@ TEST_F(DroppedCallTest, InTheMiddleOfAHistoryPage) {
     DropCallAt(HistoryRecordCommand(0));
     ReadPageAndExpectQuietDisconnect(7, HistoryRecordCommand(0));
     EXPECT_EQ(modem.Panel().Frames().count(HistoryRecordCommand(0)), 1) << "the record is not asked again";
+}
+
+// The call drops unnoticed between two commands (the modem's "NO CARRIER" waits in its output):
+// whatever the user does next meets it at its first frame and ends in the quiet disconnect,
+// without a frame sent, a message or an errors window, and the window free again.
+class DroppedCallBetweenCommandsTest : public DroppedCallTest,
+                                       public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(DroppedCallBetweenCommandsTest, EndsInTheQuietDisconnect) {
+    const auto [name, operation] = GetParam();
+    Start();
+    ConnectByModem();
+    ASSERT_TRUE(conn->Connect());
+    const qsizetype frames = modem.Panel().Frames().size();
+    const qsizetype dialogsShown = dialogs->execedDialogs.size();
+    modem.DropCall();
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(folder.path()); // "История.txt" goes into the current folder
+    const qint64 start = Clock::NowMs();
+    switch (operation) {
+    case 0: conn->ReadAll(); break;
+    case 1: conn->WriteAll(); break;
+    case 2: conn->StartPanel(); break;
+    case 3: conn->SyncPanelClock(); break;
+    case 4: conn->CheckOutputs(); break;
+    case 5: conn->ClearPanelHistory(); break;
+    case 6: conn->StartHistoryToFile(); break;
+    case 7: conn->WritePage(); break;
+    }
+    QDir::setCurrent(current);
+    EXPECT_LT(Clock::NowMs() - start, 3000) << name;
+    EXPECT_FALSE(conn->IsConnected()) << name;
+    EXPECT_EQ(modem.Panel().Frames().size(), frames) << name << ": nothing sent into the dead call";
+    EXPECT_TRUE(dialogs->messages.isEmpty()) << name;
+    EXPECT_EQ(dialogs->execedDialogs.size(), dialogsShown) << name << ": no errors window";
+    EXPECT_FALSE(conn->Busy()) << name;
+    EXPECT_EQ(Commands(), kOff) << name;
+    EXPECT_FALSE(conn->HasTransport()) << name;
+    EXPECT_TRUE(PortFree(modem.PortPath())) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, DroppedCallBetweenCommandsTest,
+                         ::testing::Values(std::pair<const char*, int>{"ReadAll", 0}, std::pair{"WriteAll", 1},
+                                           std::pair{"Start", 2}, std::pair{"ClockSync", 3},
+                                           std::pair{"OutputCheck", 4}, std::pair{"HistoryErase", 5},
+                                           std::pair{"HistoryToFile", 6}, std::pair{"PageWrite", 7}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+// The call drops at the first, a middle or the last record of the history download: the
+// download ends there in the quiet disconnect, the record is not asked again, and the file keeps
+// the records that came before the drop.
+TEST_F(DroppedCallTest, InTheHistoryDownload) {
+    FakePanel& panel = modem.Panel();
+    panel.SetAnswer("FP", "F0003");
+    Start();
+    for (int dropAt : {2, 1, 0}) {
+        for (int index = 0; index < 3; ++index)
+            panel.SetAnswer(HistoryRecordCommand(index), HistoryRecord(index));
+        DropCallAt(HistoryRecordCommand(dropAt));
+        ConnectByModem(); // a new call after each drop
+        ASSERT_TRUE(conn->Connect());
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        const qint64 start = Clock::NowMs();
+        conn->StartHistoryToFile();
+        QDir::setCurrent(current);
+        EXPECT_LT(Clock::NowMs() - start, 3000) << dropAt;
+        EXPECT_FALSE(conn->IsConnected()) << dropAt;
+        EXPECT_EQ(panel.Frames().last(), HistoryRecordCommand(dropAt)) << dropAt;
+        EXPECT_EQ(panel.Frames().count(HistoryRecordCommand(dropAt)), 1) << dropAt;
+        EXPECT_TRUE(dialogs->messages.isEmpty()) << dropAt;
+        EXPECT_EQ(Commands(), kOff) << dropAt;
+        QFile file(folder.filePath(QStringLiteral("История.txt")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << dropAt;
+        EXPECT_EQ(file.readAll().count("\r\n"), 2 * (2 - dropAt)) << dropAt;
+    }
 }

@@ -215,7 +215,13 @@ bool TFormsController::Connect() {
 }
 
 void TFormsController::Disconnect() {
-    CloseConnection();
+    {
+        // The goodbye over a modem pumps window messages: a second disconnect or the close box
+        // handled there would free the link under it.
+        LockUI();
+        const auto unlock = qScopeGuard([this] { UnlockUI(); });
+        CloseConnection();
+    }
     SetConnected(false);
 }
 

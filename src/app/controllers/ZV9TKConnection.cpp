@@ -20,6 +20,7 @@
 #include "platform/IniFile.h"
 
 #include <QAction>
+#include <QScopeGuard>
 
 namespace {
 
@@ -138,7 +139,12 @@ bool TZV9TKFormsController::OpenPort(const QString& portName) {
 bool TZV9TKFormsController::DialPhone(const QString& phone) {
     // Only a call that is up counts: the dialog also closes with OK after a dial that failed.
     TModemWorker* modem = ModemTransport();
-    if (modem && TFormDial::Execute(Main, phone, *modem, *Log)) return true;
+    try {
+        if (modem && TFormDial::Execute(Main, phone, *modem, *Log)) return true;
+    } catch (const TCloseException& e) {
+        DisconnectBrokenPort(e.message());
+        return false;
+    }
     TransportWorker.reset();
     return false;
 }
@@ -147,17 +153,31 @@ bool TZV9TKFormsController::StartDevice(bool dialled) {
     ActiveDevice = std::make_unique<TDeviceController>(TransportWorker.get(), Log.get(), Main);
     bool ok = false;
     QString failure;
-    // A modem failure answer or a port fault in the read is a failed read too: let through, it
-    // would leave the port open and no later connect could open it.
-    try {
-        ok = ActiveDevice->ReadVersion();
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
+    QString portGone;
+    {
+        // The modem's waits pump window messages: a second connect, a command or the close box
+        // handled there would pull the device controller away from under its own read.
+        LockUI();
+        const auto unlock = qScopeGuard([this] { UnlockUI(); });
+        // A modem failure answer or a port fault in the read is a failed read too: let through,
+        // it would leave the port open and no later connect could open it.
+        try {
+            ok = ActiveDevice->ReadVersion();
+        } catch (const TCloseException& e) {
+            portGone = e.message();
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+        }
     }
     Main->SetLinkCheckOn(true);
     if (ok) {
         ModemLink = dialled;
         return true;
+    }
+    // The port went away under the read: answered as anywhere else, without a goodbye into it.
+    if (!portGone.isEmpty()) {
+        DisconnectBrokenPort(portGone);
+        return false;
     }
     // A failed read has been logged in the device controller's words; an exception says its own.
     ActiveDevice->NoGoodbye = LinkLost();
@@ -177,8 +197,10 @@ void TZV9TKFormsController::CloseConnection() {
 
 void TZV9TKFormsController::CloseLink() {
     if (!TransportWorker) return;
-    // Closing the port alone may leave the GSM call up, and paid for.
-    if (TModemWorker* modem = ModemTransport())
+    // Closing the port alone may leave the GSM call up, and paid for. A port that went away
+    // carries no "+++" and "ATH": the log would claim a hang-up that never reached the modem.
+    TModemWorker* modem = ModemTransport();
+    if (modem && !BrokenLinkFlag)
         modem->EndCall([this](const QString& line) { Log->WriteMessage(line); });
     TransportWorker.reset();
 }

@@ -37,10 +37,14 @@ void TZV9TKFormsController::RestartPanel() {
 }
 
 void TZV9TKFormsController::UploadHexFile() {
-    // Any other failure reaches the standard error box; the upload has unlocked the interface.
+    // Any other failure reaches the standard error box; the upload has unlocked the interface
+    // and logged the failure line of the stage that was cut.
     try {
         ServiceUpload(*this, *Main);
     } catch (const TCloseException& e) {
         DisconnectBrokenPort(e.message());
+    } catch (const TCommException&) {
+        // The call dropped: the upload has logged what was not done; nobody hears a goodbye.
+        Disconnect();
     }
 }

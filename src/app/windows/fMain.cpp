@@ -176,8 +176,12 @@ TDeviceController* CurrentDeviceController() {
     return AppController ? AppController->GetDeviceController() : nullptr;
 }
 
-void PortLostInUpdate(const QString& failureLine, const QString& reason) {
+void LinkLostInUpdate(const QString& failureLine, const QString& reason, bool portGone) {
     if (!AppController) return;
     if (TTVLog* log = AppController->LogPane()) log->WriteError(failureLine);
-    AppController->DisconnectBrokenPort(reason);
+    // A dropped call is closed quietly, as the exception policy closes it.
+    if (portGone)
+        AppController->DisconnectBrokenPort(reason);
+    else
+        AppController->Disconnect();
 }

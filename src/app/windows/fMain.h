@@ -63,6 +63,6 @@ extern TFormMain* FormMain;
 void LockMainUI();
 void UnlockMainUI();
 TDeviceController* CurrentDeviceController();
-// The port went away under the firmware update: the line of the stage that was cut goes to the
-// log, then the controller answers as to any port that went away.
-void PortLostInUpdate(const QString& failureLine, const QString& reason);
+// The link went away under the firmware update: the line of the stage that was cut goes to the
+// log, then the controller answers as to any port that went away (portGone) or call that dropped.
+void LinkLostInUpdate(const QString& failureLine, const QString& reason, bool portGone);
