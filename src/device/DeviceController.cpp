@@ -120,23 +120,44 @@ void TDeviceController::WritePage(TformIncl& page) {
 }
 
 void TDeviceController::RunTransfer(const std::function<void()>& transfer) {
-    if (Progress) return;
+    if (Transferring) return;
     TPollPause pause(Host);
-    Progress = new TFormProgress(Host->HostWindow());
-    struct FreeProgress {
-        QPointer<TFormProgress>& window;
-        TComPortWorker* comm;
+    const bool keptWindow = Progress;
+    if (!keptWindow) Progress = new TFormProgress(Host->HostWindow());
+    struct EndTransfer {
+        TDeviceController& controller;
         bool pumped;
-        ~FreeProgress() {
-            comm->PumpWhileWaiting = pumped;
-            delete window.data();
-            window.clear();
+        ~EndTransfer() {
+            controller.Comm->PumpWhileWaiting = pumped;
+            controller.Transferring = false;
+            if (controller.KeepProgress) return;
+            delete controller.Progress.data();
+            controller.Progress.clear();
         }
-    } freeProgress{Progress, Comm, Comm->PumpWhileWaiting};
+    } endTransfer{*this, Comm->PumpWhileWaiting};
+    Transferring = true;
     // The interface is locked and the progress window up: the windows may repaint and the
     // cancel be heard while the answers are on the wire.
     Comm->PumpWhileWaiting = true;
+    if (keptWindow && Progress->CancelPressed) CheckCancel();
     transfer();
+}
+
+void TDeviceController::RunTransfers(const std::function<void()>& transfers) {
+    if (Transferring || KeepProgress) {
+        transfers();
+        return;
+    }
+    struct FreeProgress {
+        TDeviceController& controller;
+        ~FreeProgress() {
+            controller.KeepProgress = false;
+            delete controller.Progress.data();
+            controller.Progress.clear();
+        }
+    } freeProgress{*this};
+    KeepProgress = true;
+    transfers();
 }
 
 void TDeviceController::ClearErrors() {

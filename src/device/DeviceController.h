@@ -58,6 +58,11 @@ public:
     // transfer routines moves nothing and adds no error line.
     void ReadPage(TformIncl& page);
     void WritePage(TformIncl& page);
+    // Runs several page transfers (read all, write all) under one progress window that stays up
+    // from the first page to the last: taking it down between two pages would have everything
+    // it covered repaint before the next page's first request. A cancel pressed between two
+    // pages stops the next one at once.
+    void RunTransfers(const std::function<void()>& transfers);
 
     // The failure lines of the current operation (the list itself, not a copy).
     const QStringList& GetErrors() const { return Errors; }
@@ -182,5 +187,7 @@ private:
     TLogWriter* const Logger;
     TControllerHost* const Host;
     QStringList Errors;
-    QPointer<TFormProgress> Progress; // only while a transfer runs
+    QPointer<TFormProgress> Progress; // while a transfer runs, or RunTransfers keeps it
+    bool Transferring = false;
+    bool KeepProgress = false;        // only inside RunTransfers
 };

@@ -3,6 +3,7 @@
 #include "app/pages/fGPRS.h"
 #include "app/windows/StatusBar.h"
 #include "app/windows/fConnect.h"
+#include "app/windows/fProgress.h"
 #include "link/SerialComm.h"
 #include "link/fDial.h"
 #include "platform/Clock.h"
@@ -11,8 +12,10 @@
 #include "support/HistoryRecords.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QTimer>
 #include <algorithm>
 
@@ -188,6 +191,37 @@ TEST_F(ConnectionTest, CableConnectServiceCommandsTickAndDisconnect) {
     EXPECT_FALSE(main->Timer1->isActive()) << "off until the next connect";
     EXPECT_FALSE(conn->HasTransport());
     EXPECT_TRUE(PortFree(panel.PortPath()));
+}
+
+// One progress window for all the pages of a read all or a write all: taking it down between
+// two pages would repaint everything it covered before the next page's first request.
+TEST_F(ConnectionTest, ReadAllAndWriteAllShowOneProgressWindow) {
+    class TShowCounter : public QObject {
+    public:
+        int shown = 0;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show && qobject_cast<TFormProgress*>(watched)) ++shown;
+            return false;
+        }
+    } counter;
+    Start();
+    QueueConnect(panel.PortPath());
+    main->tbConnectClick();
+    ASSERT_TRUE(conn->IsConnected());
+    // The fake panel knows few of the parameters: both operations end in the errors window.
+    for (int i = 0; i < 2; ++i)
+        dialogs->QueueExec([](QDialog&) { return int(mrOk); });
+    qApp->installEventFilter(&counter);
+    conn->ReadAll();
+    EXPECT_EQ(counter.shown, 1);
+    conn->WriteAll();
+    EXPECT_EQ(counter.shown, 2);
+    qApp->removeEventFilter(&counter);
+    EXPECT_EQ(main->findChild<TFormProgress*>(), nullptr);
+    EXPECT_TRUE(conn->IsConnected());
+    EXPECT_GT(panel.Frames().size(), 40);
 }
 
 TEST_F(ConnectionTest, VersionGatesFollowThePanelAndOutliveTheConnection) {

@@ -123,6 +123,31 @@ TEST_F(Transfer, CancelWhileAnAnswerIsOnTheWayIsHeardAtOnce) {
     EXPECT_FALSE(link.PumpWhileWaiting);
 }
 
+// Read all and write all keep one progress window from the first page to the last; a cancel
+// pressed after one page's last step stops the next page before its first frame.
+TEST_F(Transfer, PagesOfOneOperationShareTheWindowAndACancelBetweenThemIsHeard) {
+    QPointer<TFormProgress> firstPageWindow;
+    try {
+        controller->RunTransfers([&] {
+            twoParameters->ReadTwo([&] { firstPageWindow = ProgressWindow(); });
+            ASSERT_TRUE(firstPageWindow);
+            EXPECT_EQ(ProgressWindow(), firstPageWindow.data()) << "the window stays up between pages";
+            EXPECT_TRUE(firstPageWindow->isVisible());
+            firstPageWindow->Button1->click();
+            twoParameters->ReadTwo([] {});
+        });
+        ADD_FAILURE() << "the next page ran after the cancel";
+    } catch (const TStopException&) {
+    }
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "AC"}));
+    EXPECT_EQ(ProgressWindow(), nullptr);
+    EXPECT_FALSE(link.PumpWhileWaiting);
+
+    // Without the bracket every page takes its window down again.
+    twoParameters->ReadTwo([] {});
+    EXPECT_EQ(ProgressWindow(), nullptr);
+}
+
 // The bar's step is drawn while the next answer is on its way, not only at the next step.
 TEST_F(Transfer, TheBarIsRepaintedWhileTheNextAnswerIsOnItsWay) {
     FakeFault slow;

@@ -143,6 +143,13 @@ void TFormAppMainController::WriteCurrent() {
     if (ActiveDevice && CurrentPage) ActiveDevice->WritePage(*CurrentPage);
 }
 
+void TFormAppMainController::RunPageTransfers(const std::function<void()>& transfers) {
+    if (ActiveDevice)
+        ActiveDevice->RunTransfers(transfers);
+    else
+        transfers();
+}
+
 void TFormAppMainController::ClearErrors() {
     failures_.clear();
     if (ActiveDevice) ActiveDevice->ClearErrors();

@@ -54,6 +54,7 @@ protected:
     TFormAppMainController(TFormAppMain* mainForm, QWidget* pane, QTreeWidget* tree);
 
     void AddFailure(const QString& text) override;
+    void RunPageTransfers(const std::function<void()>& transfers) override;
     // The far end of the link is known gone (a dropped call): a disconnect then sends no
     // goodbye, whose unanswered tries would only hold the window. A link without a call of its
     // own never is.

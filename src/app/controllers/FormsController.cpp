@@ -153,11 +153,13 @@ void TFormsController::TransferAll(const std::function<void(TformIncl&)>& prepar
                                    void (TFormsController::*transfer)()) {
     // The first failure ends the loop with the failed page on screen; the tree then still
     // shows the node the user chose.
-    for (TformIncl* page : Pages()) {
-        SelectPage(PageIndex(page));
-        prepare(*CurrentPage);
-        (this->*transfer)();
-    }
+    RunPageTransfers([&] {
+        for (TformIncl* page : Pages()) {
+            SelectPage(PageIndex(page));
+            prepare(*CurrentPage);
+            (this->*transfer)();
+        }
+    });
     if (!CurrentPage) return;
     const int index = PageIndex(CurrentPage);
     for (int i = 0; i < Tree->topLevelItemCount(); ++i)

@@ -100,6 +100,9 @@ protected:
                    const std::function<void()>& unlocked = {});
     // A failure the errors window has to show beside the failed parameters.
     virtual void AddFailure(const QString& text) = 0;
+    // Runs the page transfers of one read all or write all; a controller may bracket them (one
+    // progress window for all pages).
+    virtual void RunPageTransfers(const std::function<void()>& transfers) { transfers(); }
 
     QWidget* const Pane;
     TformIncl* CurrentPage = nullptr;
