@@ -214,11 +214,12 @@ void TDeviceController::InitProgress(int count) {
 // The message handling here is what keeps the "Отмена" button (and the history page's "Finish")
 // live while a transfer runs in the caller's stack.
 void TDeviceController::StepProgress() {
+    // Once, before the bar moves: handling the messages again right after it would hear
+    // nothing new and only hold up the next request.
     CheckCancel();
     if (!Progress) return;
     Progress->show();
     Progress->StepIt();
-    CheckCancel();
 }
 
 void TDeviceController::CheckCancel() {
