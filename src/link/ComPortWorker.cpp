@@ -140,6 +140,16 @@ bool TComPortWorker::Receive(QString& answer, const QString& terminator, int tim
             break;
         WaitForInput(MsUntilPast(start, timeoutMs));
     }
+    // The wait may have handled window messages that held this thread past the time-out (a
+    // dialog opened from the log pane): what had arrived by then still counts, instead of
+    // sending the request again. One read only, so that a line that never stops sending cannot
+    // hold the caller here.
+    if (Port->QueueCount(0) > 0) {
+        Port->ReadString(chunk);
+        answer += chunk;
+        if (TerminatorEndsAnswer(answer, terminator))
+            return true;
+    }
     // A device that puts its terminator at the end of a line without a line break is still
     // understood, only after the whole time-out.
     return asciiContains(answer, terminator);

@@ -128,8 +128,11 @@ bool TModemWorker::Receive(QString& answer, const QString& terminator, int timeo
     answer.clear();
     const qint64 start = Clock::NowMs();
     QString chunk;
-    while (Clock::NowMs() - start <= timeoutMs) {
+    for (;;) {
         if (StopFlag) return false;
+        // Past the time-out one more look: a wait that window messages held up (a dialog
+        // opened meanwhile) may have run past it with the answer already in.
+        const bool lastLook = Clock::NowMs() - start > timeoutMs;
         ReadAll(chunk);
         answer += chunk;
         CheckResultCodes(answer);
@@ -139,6 +142,7 @@ bool TModemWorker::Receive(QString& answer, const QString& terminator, int timeo
             StripCR(answer);
             return true;
         }
+        if (lastLook) break;
         Delay(kPollMs);
     }
     // As on the direct line: a terminator without a line break before it still counts, only

@@ -123,6 +123,19 @@ TEST_F(Transfer, CancelWhileAnAnswerIsOnTheWayIsHeardAtOnce) {
     EXPECT_FALSE(link.PumpWhileWaiting);
 }
 
+// The interface thread held up in the middle of a wait (a dialog opened from the log pane runs
+// its own loop there) past the time-out: the answer that came meanwhile is taken, the request
+// is not sent again and the parameter does not fail.
+TEST_F(Transfer, AnAnswerThatCameWhileTheInterfaceWasHeldStillCounts) {
+    FakeFault slow;
+    slow.delayMs = 100;
+    panel.SetFault("o", slow);
+    QTimer::singleShot(30, &host.window, [] { Clock::SleepMs(600); });
+    twoParameters->ReadTwo([] {});
+    EXPECT_EQ(panel.Frames(), (QList<QByteArray>{"o", "AC"}));
+    EXPECT_TRUE(controller->GetErrors().isEmpty());
+}
+
 // Read all and write all keep one progress window from the first page to the last; a cancel
 // pressed after one page's last step stops the next page before its first frame.
 TEST_F(Transfer, PagesOfOneOperationShareTheWindowAndACancelBetweenThemIsHeard) {

@@ -1,7 +1,9 @@
 #include "base/Exceptions.h"
 #include "link/ModemTestSupport.h"
 #include "PrintQt.h"
+#include "platform/Clock.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -193,6 +195,17 @@ TEST_F(ModemFixture, ReceiveAnyFindsAnItemAndWatchesForFailureAnswers) {
     worker.Send(QStringLiteral("ATX\r\n"));
     EXPECT_EQ(ModemFailure([&] { worker.ReceiveAny(answer, {QStringLiteral("OK")}, 1000); }),
               QStringLiteral("ОШИБКА! Нет ответа(NO ANSWER)!"));
+}
+
+// The pause between two looks handles window messages; one of them may hold the thread past the
+// time-out (a dialog opened meanwhile). The answer that came in by then still counts.
+TEST_F(ModemFixture, AnAnswerThatCameWhileThePauseWasHeldStillCounts) {
+    modem.SetReply("ATX", "\r\nOK\r\n");
+    QTimer::singleShot(0, [] { Clock::SleepMs(400); });
+    worker.Send(QStringLiteral("ATX\r\n"));
+    QString answer;
+    EXPECT_TRUE(worker.Receive(answer, QStringLiteral("OK"), 100));
+    EXPECT_EQ(answer, QStringLiteral("\nOK\n"));
 }
 
 TEST_F(ModemFixture, EndCallEscapesAndHangsUpAndSwallowsALateResultCode) {
